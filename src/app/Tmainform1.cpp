@@ -1,0 +1,157 @@
+#include "app/Tmainform1.h"
+
+#include "app/BufferRows.h"
+#include "app/ExchangeState.h"
+#include "app/HandlerGuard.h"
+#include "app/WindowHeader.h"
+#include "commands/CommandTable.h"
+#include "link/SerialReceive.h"
+#include "link/TComm.h"
+#include "ui/ClickFilter.h"
+#include "ui/DropDown.h"
+#include "ui/Pages.h"
+
+#include <QComboBox>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTimer>
+
+namespace {
+
+constexpr QSize OuterSize{841, 624};
+
+} // namespace
+
+Tmainform1::Tmainform1(ExchangeState &exchange, QWidget *parent)
+    : QWidget(parent), m_exchange(exchange), m_form(this), Comm1(new TComm(this)), Timer6(new QTimer(this)),
+      m_send(m_form, m_exchange, *Comm1, m_gateway)
+{
+    setObjectName(QStringLiteral("mainform1"));
+    setWindowTitle(QStringLiteral("TL380H-AB"));
+    QFont face(QStringLiteral("MS Sans Serif"), 8);
+    face.setStyleHint(QFont::SansSerif);
+    setFont(face);
+    QPalette silver = palette();
+    silver.setColor(QPalette::Window, QColor(192, 192, 192));
+    setPalette(silver);
+    setAutoFillBackground(true);
+    move(357, 231);
+    setFixedSize(OuterSize);
+
+    buildWindowHeader(this);
+    buildPages(this);
+    buildBufferRows(this);
+
+    Timer6->setObjectName(QStringLiteral("Timer6"));
+    Timer6->setInterval(200);
+    bindHandlers();
+    Timer6->start();
+    FormCreate();
+}
+
+Tmainform1::~Tmainform1() = default;
+
+template <typename Handler> void Tmainform1::bind(QObject *sender, Handler handler)
+{
+    if (auto *b = qobject_cast<QPushButton *>(sender))
+        connect(b, &QPushButton::clicked, this, [this, handler] { guarded(this, [&] { (this->*handler)(); }); });
+}
+
+void Tmainform1::bindHandlers()
+{
+    for (const auto family : commandFamilies())
+        for (const CommandRow &row : family)
+            if (auto *b = findChild<QPushButton *>(QLatin1String(row.button)))
+                connect(b, &QPushButton::clicked, this, [this, &row] { guarded(this, [&] { runCommand(row); }); });
+
+    bind(findChild<QPushButton *>(QStringLiteral("Button10")), &Tmainform1::Button10Click);
+    bind(findChild<QPushButton *>(QStringLiteral("Button58")), &Tmainform1::Button58Click);
+    onUserChange(findChild<QComboBox *>(QStringLiteral("ComboBox2")), this,
+                 [this] { guarded(this, [this] { ComboBox2Change(); }); });
+    onClickOrDoubleClick(findChild<QWidget *>(QStringLiteral("Label20")), [this] { Label20Click(); });
+
+    connect(Comm1, &TComm::ReceiveData, this,
+            [this](const QByteArray &piece) { guarded(this, [&] { Comm1ReceiveData(piece); }); });
+    connect(Timer6, &QTimer::timeout, this, [this] { guarded(this, [this] { Timer6Timer(); }); });
+}
+
+void Tmainform1::FormCreate()
+{
+    m_form.setEnabled(QStringLiteral("TabSheet1"), false);
+    m_form.setEnabled(QStringLiteral("Button10"), false);
+    m_form.setEnabled(QStringLiteral("Button14"), false);
+    m_form.setEnabled(QStringLiteral("Button13"), false);
+    m_form.setShown(QStringLiteral("Button15"), false);
+    findChild<QTabWidget *>(QStringLiteral("PageControl1"))->setCurrentIndex(0);
+    m_form.setEnabled(QStringLiteral("SPREALCOM"), true);
+}
+
+void Tmainform1::runCommand(const CommandRow &row)
+{
+    m_send.send(buildCommand(row, m_form));
+}
+
+void Tmainform1::ComboBox2Change()
+{
+    const bool serial = m_form.index(QStringLiteral("ComboBox2")) == 0;
+    m_form.setEnabled(QStringLiteral("SPREALCOM"), serial);
+    m_form.setEnabled(QStringLiteral("Button10"), serial);
+    m_form.setEnabled(QStringLiteral("Button13"), !serial);
+    m_form.setEnabled(QStringLiteral("Button9"), !serial);
+    m_form.setEnabled(QStringLiteral("Button37"), !serial);
+    m_form.setEnabled(QStringLiteral("TabSheet1"), serial);
+}
+
+void Tmainform1::Button10Click()
+{
+    if (!m_exchange.PortOpen) {
+        m_form.setText(QStringLiteral("Button10"), "Close");
+        m_exchange.PortOpen = true;
+        Comm1->ClosePort();
+        Comm1->CommName = findChild<QComboBox *>(QStringLiteral("SPREALCOM"))->currentText();
+        Comm1->OpenPort();
+        m_form.setEnabled(QStringLiteral("Button19"), true);
+        m_form.setEnabled(QStringLiteral("Button14"), true);
+    } else {
+        m_form.setText(QStringLiteral("Button10"), "Open");
+        m_exchange.PortOpen = false;
+        Comm1->ClosePort();
+        m_form.setEnabled(QStringLiteral("Button14"), false);
+    }
+}
+
+void Tmainform1::Button58Click()
+{
+    m_form.setText(QStringLiteral("Memo8"), {});
+}
+
+void Tmainform1::Label20Click()
+{
+    m_form.setShown(QStringLiteral("Button15"), true);
+}
+
+void Tmainform1::Comm1ReceiveData(const QByteArray &piece)
+{
+    serialPieceReceived(m_form, m_exchange, piece, [this] { startParseTimer(); });
+}
+
+void Tmainform1::startParseTimer()
+{
+    // A running countdown is left as it is: the parse follows the first piece by 200 ms.
+    if (!Timer6->isActive())
+        Timer6->start();
+}
+
+void Tmainform1::Timer6Timer()
+{
+    Timer6->stop();
+}
+
+void Tmainform1::showEvent(QShowEvent *event)
+{
+    // The designed size is the outer one: the frame, where there is one, comes off the client area.
+    const QSize frame = frameGeometry().size() - geometry().size();
+    if (!frame.isEmpty())
+        setFixedSize(OuterSize - frame);
+    QWidget::showEvent(event);
+}

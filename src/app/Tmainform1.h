@@ -1,0 +1,55 @@
+#pragma once
+
+#include "app/WidgetForm.h"
+#include "link/SendStep.h"
+#include "link/Transport.h"
+
+#include <QWidget>
+
+class QTimer;
+class TComm;
+struct CommandRow;
+struct ExchangeState;
+
+// The main window. Its controls hold every setting of the collector; its
+// handlers keep the collector's names and each runs one row or one rule.
+class Tmainform1 : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit Tmainform1(ExchangeState &exchange, QWidget *parent = nullptr);
+    ~Tmainform1() override;
+
+    Form &form() { return m_form; }
+
+    void FormCreate();
+    void ComboBox2Change();
+    void Button10Click();
+    void Button58Click();
+    void Label20Click();
+    void Comm1ReceiveData(const QByteArray &piece);
+    void Timer6Timer();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    // Until the gateway client exists, the network route reaches nobody.
+    class NoGateway : public Transport
+    {
+    public:
+        void send(const QByteArray &) override {}
+    };
+
+    template <typename Handler> void bind(QObject *sender, Handler handler);
+    void bindHandlers();
+    void runCommand(const CommandRow &row);
+    void startParseTimer();
+
+    ExchangeState &m_exchange;
+    WidgetForm m_form;
+    TComm *Comm1;
+    QTimer *Timer6;
+    NoGateway m_gateway;
+    SendStep m_send;
+};

@@ -1,0 +1,42 @@
+#include "commands/CommandTable.h"
+
+#include "commands/LinkMode.h"
+
+#include <QString>
+
+#include <array>
+
+Command buildCommand(const CommandRow &row, const Form &form)
+{
+    QByteArray body = row.head;
+    if (row.value)
+        body += row.value(form) + '#';
+    const bool prefixed = row.prefix == Prefix::InIpMode && isIpMode(form);
+    return {prefixed ? "ZZZZ" + body : body, row.route, row.replyCode};
+}
+
+std::span<const CommandRow> linkCommands()
+{
+    // clang-format off
+    static const std::array<CommandRow, 2> rows{{
+        {"Button14", "PPPPPP#VAR#",   Prefix::InIpMode, Route::ByLinkMode, 1003, {}},
+        {"Button19", "CFGSET#RESET#", Prefix::InIpMode, Route::ByLinkMode, 1001, {}},
+    }};
+    // clang-format on
+    return rows;
+}
+
+std::span<const std::span<const CommandRow>> commandFamilies()
+{
+    static const std::array<std::span<const CommandRow>, 1> families{{linkCommands()}};
+    return families;
+}
+
+const CommandRow *findCommand(QStringView button)
+{
+    for (const auto family : commandFamilies())
+        for (const CommandRow &row : family)
+            if (button == QLatin1String(row.button))
+                return &row;
+    return nullptr;
+}

@@ -1,0 +1,13 @@
+#include "commands/LinkMode.h"
+
+#include "commands/Form.h"
+
+bool isIpMode(const Form &form)
+{
+    return form.index(QStringLiteral("ComboBox2")) != 0;
+}
+
+bool isGatewayItemSelected(const Form &form)
+{
+    return form.index(QStringLiteral("ComboBox2")) == 1;
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "link/Transport.h"
+
+#include <QByteArray>
+#include <QObject>
+#include <QThread>
+
+class SerialIo;
+
+// The serial port component: fixed line settings (9600 bit/s, 8 data bits, no
+// parity, 1 stop bit, DTR and RTS asserted, no flow control), writes that never
+// block the window, and received pieces delivered in order on the window's thread.
+class TComm : public QObject, public Transport
+{
+    Q_OBJECT
+public:
+    explicit TComm(QObject *parent = nullptr);
+    ~TComm() override;
+
+    QString CommName;
+
+    // Raises CommsError when the port cannot be opened; nothing stays held then.
+    void OpenPort();
+    void ClosePort();
+    // False, sending nothing, when the port is closed or the data empty.
+    bool WritePort(const QByteArray &data);
+    bool isOpen() const { return m_open; }
+
+    void send(const QByteArray &text) override { WritePort(text); }
+
+signals:
+    // One piece of 1 to 2048 bytes; NUL bytes included.
+    void ReceiveData(const QByteArray &piece);
+
+private:
+    QThread m_thread;
+    SerialIo *m_io;
+    bool m_open = false;
+};

@@ -1,0 +1,53 @@
+#include "ui/DropDown.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QSignalBlocker>
+
+namespace {
+
+void forgetSelectionWhenEdited(QComboBox *box)
+{
+    QObject::connect(box->lineEdit(), &QLineEdit::textEdited, box, [box](const QString &text) {
+        if (box->currentIndex() < 0)
+            return;
+        QLineEdit *edit = box->lineEdit();
+        const int caret = edit->cursorPosition();
+        const QSignalBlocker quiet(box);
+        box->setCurrentIndex(-1);
+        edit->setText(text);
+        edit->setCursorPosition(caret);
+    });
+}
+
+} // namespace
+
+QComboBox *dropDown(QWidget *parent, const QString &name, const QStringList &items, int startIndex,
+                    const QRect &place)
+{
+    auto *box = new QComboBox(parent);
+    box->setObjectName(name);
+    box->setGeometry(place);
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->setCompleter(nullptr);
+    box->setMaxVisibleItems(16);
+    box->addItems(items);
+    box->setCurrentIndex(startIndex);
+    forgetSelectionWhenEdited(box);
+    return box;
+}
+
+QComboBox *dropDownShowing(QWidget *parent, const QString &name, const QStringList &items,
+                           const QString &startText, const QRect &place)
+{
+    QComboBox *box = dropDown(parent, name, items, -1, place);
+    box->setEditText(startText);
+    return box;
+}
+
+void onUserChange(QComboBox *box, QObject *context, const std::function<void()> &handler)
+{
+    QObject::connect(box, &QComboBox::activated, context, [handler] { handler(); });
+    QObject::connect(box->lineEdit(), &QLineEdit::textEdited, context, [handler] { handler(); });
+}

@@ -5,7 +5,7 @@
 class QWidget;
 
 // The program's title: its file name without folder, cut before the first dot,
-// every character after the first in lower case ("tl380cfg" gives "Tl380cfg").
+// every character after the first in lower case ("TL380CFG.EXE" gives "Tl380cfg").
 QString applicationTitle(const QString &executablePath);
 
 // The message as the box shows it: a full stop is added when the last character

@@ -32,11 +32,11 @@ std::span<const std::span<const CommandRow>> commandFamilies()
     return families;
 }
 
-const CommandRow *findCommand(QStringView button)
+const CommandRow *findCommand(QAnyStringView button)
 {
     for (const auto family : commandFamilies())
         for (const CommandRow &row : family)
-            if (button == QLatin1String(row.button))
+            if (QAnyStringView::compare(button, QLatin1String(row.button)) == 0)
                 return &row;
     return nullptr;
 }

@@ -2,7 +2,7 @@
 
 #include "commands/Command.h"
 
-#include <QStringView>
+#include <QAnyStringView>
 #include <span>
 
 // The commands of the link itself: the communication test and the reset.
@@ -11,4 +11,4 @@ std::span<const CommandRow> linkCommands();
 // Every command row of every page.
 std::span<const std::span<const CommandRow>> commandFamilies();
 
-const CommandRow *findCommand(QStringView button);
+const CommandRow *findCommand(QAnyStringView button);

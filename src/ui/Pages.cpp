@@ -1,6 +1,12 @@
 #include "ui/Pages.h"
 
+#include "ui/ChannelPage.h"
+#include "ui/CommSettings1Page.h"
+#include "ui/CommSettings2Page.h"
+#include "ui/DataQueryPage.h"
+#include "ui/GprsPage.h"
 #include "ui/SystemParameterPage.h"
+#include "ui/WiringDiagramPage.h"
 
 #include <QTabBar>
 #include <QTabWidget>
@@ -16,17 +22,15 @@ struct PageRow
     void (*build)(QWidget *page);
 };
 
-void nothingYet(QWidget *) {}
-
 // clang-format off
 const std::array<PageRow, 7> pages{{
     {"TabSheet2",  "System Parameter",            buildSystemParameterPage},
-    {"TabSheet1",  "GPRS Parameters",             nothingYet},
-    {"TabSheet4",  "AD/DI Channel Configuration", nothingYet},
-    {"TabSheet11", "Comm Settings 1",             nothingYet},
-    {"TabSheet5",  "Comm Settings 2",             nothingYet},
-    {"TabSheet3",  "Data Query",                  nothingYet},
-    {"TabSheet19", "Wiring Diagram",              nothingYet},
+    {"TabSheet1",  "GPRS Parameters",             buildGprsPage},
+    {"TabSheet4",  "AD/DI Channel Configuration", buildChannelPage},
+    {"TabSheet11", "Comm Settings 1",             buildCommSettings1Page},
+    {"TabSheet5",  "Comm Settings 2",             buildCommSettings2Page},
+    {"TabSheet3",  "Data Query",                  buildDataQueryPage},
+    {"TabSheet19", "Wiring Diagram",              buildWiringDiagramPage},
 }};
 // clang-format on
 
@@ -37,8 +41,13 @@ QTabWidget *buildPages(QWidget *window)
     auto *pageControl = new QTabWidget(window);
     pageControl->setObjectName(QStringLiteral("PageControl1"));
     pageControl->setGeometry(8, 72, 801, 393);
+    // Seven captions side by side in 801 pixels: the tabs use a narrower cut of the window's face.
+    QFont tabFace = pageControl->font();
+    tabFace.setStretch(QFont::SemiCondensed);
+    pageControl->tabBar()->setFont(tabFace);
     for (const PageRow &row : pages) {
-        auto *page = new QWidget;
+        // Made inside the tabs, so that sizes taken while building follow the window's font.
+        auto *page = new QWidget(pageControl);
         page->setObjectName(QLatin1String(row.name));
         row.build(page);
         const int at = pageControl->addTab(page, QLatin1String(row.caption));

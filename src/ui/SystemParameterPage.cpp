@@ -3,27 +3,102 @@
 #include "link/SerialPortNames.h"
 #include "ui/Controls.h"
 #include "ui/DropDown.h"
+#include "ui/EthernetGroup.h"
+#include "ui/ItemLists.h"
+#include "ui/PageGrid.h"
 
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 
 namespace {
 
 void buildLinkControls(QWidget *page)
 {
-    label(page, QStringLiteral("Label1"), QStringLiteral("Communication Connection:"), {8, 12, 140, 16});
+    label(page, QStringLiteral("ComboBox2Caption"), QStringLiteral("Communication Connection:"),
+          {8, 12, 160, 16});
     dropDown(page, QStringLiteral("ComboBox2"),
              {QStringLiteral("COM Serial Communication"), QStringLiteral("IP Network Communication")}, 0,
-             {150, 8, 180, 22});
-    label(page, QStringLiteral("Label2"), QStringLiteral("COM Port:"), {344, 12, 56, 16});
-    dropDown(page, QStringLiteral("SPREALCOM"), serialPortChoices(), 0, {402, 8, 110, 22});
+             {168, 8, 182, 22});
+    label(page, QStringLiteral("SPREALCOMCaption"), QStringLiteral("COM Port:"), {356, 12, 56, 16});
+    // The window adds the system's own ports once it has them (lookForSystemPorts).
+    dropDown(page, QStringLiteral("SPREALCOM"), fixedPortChoices(), 0, {414, 8, 100, 22});
     button(page, QStringLiteral("Button10"), QStringLiteral("Open"), {520, 7, 75, 25});
     button(page, QStringLiteral("Button14"), QStringLiteral("Communication Test"), {603, 7, 130, 25});
 
-    label(page, QStringLiteral("Label3"), QStringLiteral("Model Number:"), {8, 42, 140, 16});
+    label(page, QStringLiteral("MKXINGHAOCaption"), QStringLiteral("Model Number:"), {8, 42, 140, 16});
     dropDown(page, QStringLiteral("MKXINGHAO"),
              {QStringLiteral("0 NET"), QStringLiteral("1 TL380H-A"), QStringLiteral("2 TL380H-B")}, 0,
-             {150, 38, 180, 22});
-    button(page, QStringLiteral("Button15"), QStringLiteral("Set"), {338, 37, 60, 25})->hide();
+             {168, 38, 170, 22});
+    button(page, QStringLiteral("Button15"), QStringLiteral("Set"), {346, 37, 60, 25})->hide();
+}
+
+// One row per setting, each with its own "Set" button at the right edge.
+void buildSystemGroup(QWidget *page)
+{
+    QGroupBox *group =
+        groupBox(page, QStringLiteral("GroupBox7"), QStringLiteral("System Parameter"), {8, 120, 777, 188});
+    QGridLayout *grid = gridOf(group);
+    constexpr int SetColumn = 12;
+    grid->setColumnStretch(SetColumn - 1, 1);
+    auto setButton = [&](const char *name, int row) {
+        grid->addWidget(snug(button(group, QLatin1String(name), QStringLiteral("Set"), {})), row, SetColumn);
+    };
+    auto single = [&](int row, const QString &name, const QString &text, QWidget *control) {
+        grid->addWidget(caption(group, name, text), row, 0);
+        grid->addWidget(control, row, 1, 1, 4, Qt::AlignLeft);
+    };
+
+    single(0, QStringLiteral("Edit7"), QStringLiteral("Station Number:"),
+           fitChars(field(group, QStringLiteral("Edit7"), QStringLiteral("00000"), {}), 7));
+    setButton("Button4", 0);
+
+    grid->addWidget(caption(group, QStringLiteral("ComboBox3"), QStringLiteral("Verification Time:")), 1, 0);
+    struct TimePart
+    {
+        const char *name;
+        QStringList items;
+        const char *unitText;
+    };
+    const TimePart clock[] = {{"ComboBox3", twoDigitRange(12, 50), "Y"},
+                              {"ComboBox4", twoDigitRange(1, 12), "M"},
+                              {"ComboBox5", twoDigitRange(1, 31), "D"},
+                              {"ComboBox6", twoDigitRange(0, 23), "H"},
+                              {"ComboBox7", twoDigitRange(0, 59), "Min"}};
+    int column = 1;
+    for (const TimePart &part : clock) {
+        const QString name = QLatin1String(part.name);
+        // The hour starts showing "00" without a selection.
+        QComboBox *box = name == QLatin1String("ComboBox6")
+                             ? dropDownShowing(group, name, part.items, QStringLiteral("00"), {})
+                             : dropDown(group, name, part.items, 0, {});
+        grid->addWidget(fitChars(box, 3), 1, column++);
+        grid->addWidget(unit(group, name, QLatin1String(part.unitText)), 1, column++);
+    }
+    setButton("Button5", 1);
+
+    single(2, QStringLiteral("ComboBox8"), QStringLiteral("IP Center Transmission Cycle:"),
+           fitChars(dropDownShowing(group, QStringLiteral("ComboBox8"), transmissionCycles(),
+                                    QStringLiteral("1min"), {}),
+                    9));
+    setButton("Button3", 2);
+
+    single(3, QStringLiteral("ComboBox9"), QStringLiteral("Data Retention Period:"),
+           fitChars(dropDown(group, QStringLiteral("ComboBox9"), retentionPeriods(), 3, {}), 9));
+    setButton("Button2", 3);
+
+    grid->addWidget(caption(group, QStringLiteral("Edit2"), QStringLiteral("Power Output Delay:")), 4, 0);
+    auto *delay = new QHBoxLayout;
+    delay->setSpacing(4);
+    delay->addWidget(fitChars(field(group, QStringLiteral("Edit2"), QStringLiteral("02"), {}), 4));
+    delay->addWidget(unit(group, QStringLiteral("Edit2"), QStringLiteral("S")));
+    delay->addStretch();
+    grid->addLayout(delay, 4, 1, 1, 4);
+    setButton("Button50", 4);
 }
 
 } // namespace
@@ -31,6 +106,9 @@ void buildLinkControls(QWidget *page)
 void buildSystemParameterPage(QWidget *page)
 {
     buildLinkControls(page);
+    buildEthernetGroup(page);
+    buildSystemGroup(page);
+    button(page, QStringLiteral("Button32"), QStringLiteral("Read Parameters"), {200, 318, 180, 33});
     button(page, QStringLiteral("Button19"), QStringLiteral("Parameter Initialization"), {420, 318, 180, 33});
-    label(page, QStringLiteral("Label20"), {}, {0, 345, 57, 22});
+    label(page, QStringLiteral("Label20"), {}, {0, 344, 57, 22});
 }

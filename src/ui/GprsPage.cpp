@@ -1,0 +1,172 @@
+#include "ui/GprsPage.h"
+
+#include "ui/Controls.h"
+#include "ui/DropDown.h"
+#include "ui/ItemLists.h"
+#include "ui/PageGrid.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+struct FieldRow
+{
+    const char *field;
+    const char *caption;
+    int chars;
+    const char *unitText;
+    const char *button;
+};
+
+// clang-format off
+const FieldRow loginRows[] = {
+    {"APNname", "APN Network Access Point:", 20, nullptr, "Button27"},
+    {"DNSuser", "Username:",                 20, nullptr, "Button147"},
+    {"DNSpass", "Password:",                 12, nullptr, "Button146"},
+    {"Edit22",  "DNS:",                      26, nullptr, "Button26"},
+};
+const FieldRow serverRows[] = {
+    {"Edit18", "Port Number:",        6, nullptr, "Button28"},
+    {"Edit19", "Heartbeat Interval:", 6, "S",     "Button29"},
+    {"Edit20", "Redial Interval:",    6, "S",     "Button30"},
+};
+// clang-format on
+
+class SettingsColumn
+{
+public:
+    SettingsColumn(QWidget *group, QGridLayout *grid) : m_group(group), m_grid(grid) {}
+
+    void dropDownRow(const char *name, const char *text, const QStringList &items, int chars, const char *set)
+    {
+        const QString control = QLatin1String(name);
+        m_grid->addWidget(caption(m_group, control, QLatin1String(text)), m_row, 0);
+        m_grid->addWidget(fitChars(dropDown(m_group, control, items, 0, {}), chars), m_row, 1, Qt::AlignLeft);
+        addSet(set);
+    }
+
+    void fieldRow(const FieldRow &row)
+    {
+        const QString control = QLatin1String(row.field);
+        m_grid->addWidget(caption(m_group, control, QLatin1String(row.caption)), m_row, 0);
+        auto *cell = new QHBoxLayout;
+        cell->setSpacing(4);
+        cell->addWidget(fitChars(field(m_group, control, {}, {}), row.chars));
+        if (row.unitText)
+            cell->addWidget(unit(m_group, control, QLatin1String(row.unitText)));
+        cell->addStretch();
+        m_grid->addLayout(cell, m_row, 1);
+        addSet(row.button);
+    }
+
+    // "IP:" with four fields of three digits separated by points.
+    void addressRow()
+    {
+        m_grid->addWidget(caption(m_group, QStringLiteral("IP1_1"), QStringLiteral("IP:")), m_row, 0);
+        auto *cell = new QHBoxLayout;
+        cell->setSpacing(2);
+        for (int part = 1; part <= 4; ++part) {
+            const QString name = QStringLiteral("IP1_%1").arg(part);
+            if (part > 1)
+                cell->addWidget(label(m_group, name + QStringLiteral("Point"), QStringLiteral("."), {}));
+            cell->addWidget(fitChars(field(m_group, name, {}, {}), 3));
+        }
+        cell->addStretch();
+        m_grid->addLayout(cell, m_row, 1);
+        addSet("Button25");
+    }
+
+private:
+    void addSet(const char *name)
+    {
+        m_grid->addWidget(snug(button(m_group, QLatin1String(name), QStringLiteral("Set"), {})), m_row++, 2);
+    }
+
+    QWidget *m_group;
+    QGridLayout *m_grid;
+    int m_row = 0;
+};
+
+void buildSettings(QWidget *group, QGridLayout *grid)
+{
+    SettingsColumn column(group, grid);
+    column.dropDownRow("NETCS", "Network Type:", networkTypes(), 9, "Button38");
+    for (const FieldRow &row : loginRows)
+        column.fieldRow(row);
+    column.addressRow();
+    for (const FieldRow &row : serverRows)
+        column.fieldRow(row);
+    column.dropDownRow("ComboBox11", "TCP/UDP:", {QStringLiteral("TCP"), QStringLiteral("UDP")}, 5,
+                       "Button31");
+    column.dropDownRow("ComboBox14", "GPRS Enable:", {QStringLiteral("Close"), QStringLiteral("Open")}, 5,
+                       "Button6");
+}
+
+void buildStatus(QWidget *group, QGridLayout *grid)
+{
+    int row = 0;
+    const char *const flags[][2] = {{"CheckBox1", "Module Communication Failure"},
+                                    {"CheckBox2", "SIM Card Not Detected"},
+                                    {"CheckBox3", "Network Registration Failed"},
+                                    {"CheckBox4", "GPRS Connection Failed"},
+                                    {"CheckBox5", "GPRS Connection to Center Failed"}};
+    for (const auto &flag : flags)
+        grid->addWidget(checkBox(group, QLatin1String(flag[0]), QLatin1String(flag[1]), {}), row++, 0, 1, 2);
+
+    grid->addWidget(caption(group, QStringLiteral("Label101"), QStringLiteral("GSM Signal Strength:")), row,
+                    0);
+    grid->addWidget(label(group, QStringLiteral("Label101"), QStringLiteral("00"), {}), row++, 1);
+    grid->addWidget(caption(group, QStringLiteral("Label3"), QStringLiteral("Obtain IP Address:")), row, 0);
+    QLabel *address = label(group, QStringLiteral("Label3"), {}, {});
+    address->setMinimumWidth(address->fontMetrics().horizontalAdvance(QStringLiteral("000.000.000.000")));
+    grid->addWidget(address, row++, 1);
+
+    grid->addWidget(caption(group, QStringLiteral("ComboBox22"), QStringLiteral("Network Access Method:")),
+                    row, 0);
+    grid->addWidget(
+        fitChars(dropDown(group, QStringLiteral("ComboBox22"),
+                          {QStringLiteral("0 DNS Connection"), QStringLiteral("1 IP Connection")}, 1, {}),
+                 13),
+        row++, 1, Qt::AlignLeft);
+    grid->addWidget(caption(group, QStringLiteral("DNSIP"), QStringLiteral("Connection Method:")), row, 0);
+    grid->addWidget(fitChars(dropDown(group, QStringLiteral("DNSIP"),
+                                      {QStringLiteral("0 DNS"), QStringLiteral("1 IP")}, 1, {}),
+                             6),
+                    row++, 1, Qt::AlignLeft);
+
+    grid->setRowStretch(row++, 1);
+    grid->addWidget(button(group, QStringLiteral("Button1"), QStringLiteral("Read Parameters"), {}), row, 0,
+                    1, 2, Qt::AlignLeft);
+}
+
+} // namespace
+
+void buildGprsPage(QWidget *page)
+{
+    auto *pageLayout = new QHBoxLayout(page);
+    pageLayout->setContentsMargins(8, 6, 8, 8);
+    QGroupBox *group =
+        groupBox(page, QStringLiteral("GroupBox9"), QStringLiteral("GPRS Parameter Configuration"), {});
+    pageLayout->addWidget(group);
+
+    auto *columns = new QHBoxLayout(group);
+    columns->setContentsMargins(8, 4, 8, 8);
+    columns->setSpacing(24);
+    auto *settings = new QGridLayout;
+    settings->setVerticalSpacing(2);
+    settings->setHorizontalSpacing(4);
+    buildSettings(group, settings);
+    auto *status = new QGridLayout;
+    status->setVerticalSpacing(4);
+    buildStatus(group, status);
+    columns->addLayout(settings);
+    columns->addLayout(status);
+    columns->addStretch();
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QStringList>
+
+// The collector's vocabulary: the item lists of the drop-downs. In every list
+// whose items begin with a number, that number is the item's position.
+
+// Zero-padded two-digit numbers from first to last, ascending ("00", "01", ...).
+QStringList twoDigitRange(int first, int last);
+
+QStringList channelSources();
+QStringList pulseSources();
+QStringList digitalInputModes();
+QStringList commandEnables();
+QStringList responseSources();
+QStringList dataFormats();
+QStringList meterTypes();
+QStringList networkTypes();
+QStringList transmissionCycles();
+QStringList retentionPeriods();
+QStringList historyRetentionPeriods();
+QStringList historyYears();
+QStringList recordCounts();
+QStringList baudRates();

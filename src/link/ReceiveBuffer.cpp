@@ -3,7 +3,7 @@
 QByteArray receiveBufferText(const QByteArray &piece)
 {
     const qsizetype nul = piece.indexOf('\0');
-    const qsizetype end = nul < 0 ? piece.size() : nul;
+    const qsizetype end = qMin(nul < 0 ? piece.size() : nul, ReceiveBufferShown);
     QByteArray shown;
     shown.reserve(end);
     for (qsizetype i = 0; i < end; ++i) {

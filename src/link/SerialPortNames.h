@@ -2,5 +2,9 @@
 
 #include <QStringList>
 
-// "COM1" to "COM19", then the serial devices the system reports under other names.
-QStringList serialPortChoices();
+#include <future>
+
+// The port choices in two parts: "COM1" to "COM19", and the serial devices the system reports under
+// other names, looked for on a thread of their own (walking the system's device list takes milliseconds).
+QStringList fixedPortChoices();
+std::future<QStringList> lookForSystemPorts();

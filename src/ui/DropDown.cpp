@@ -28,12 +28,13 @@ QComboBox *dropDown(QWidget *parent, const QString &name, const QStringList &ite
     auto *box = new QComboBox(parent);
     box->setObjectName(name);
     box->setGeometry(place);
+    // Filled before the edit field exists, so that the field takes its text once, not once per item.
+    box->addItems(items);
+    box->setCurrentIndex(startIndex);
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
     box->setCompleter(nullptr);
     box->setMaxVisibleItems(16);
-    box->addItems(items);
-    box->setCurrentIndex(startIndex);
     forgetSelectionWhenEdited(box);
     return box;
 }

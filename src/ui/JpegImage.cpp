@@ -23,7 +23,7 @@ void ignoreMessage(j_common_ptr) {}
 
 } // namespace
 
-QImage decodeJpeg(const QByteArray &data)
+QImage decodeJpeg(const QByteArray &data, QSize atLeast)
 {
     if (data.isEmpty())
         return {};
@@ -43,9 +43,24 @@ QImage decodeJpeg(const QByteArray &data)
     jpeg_mem_src(&info, reinterpret_cast<const unsigned char *>(data.constData()),
                  static_cast<unsigned long>(data.size()));
     jpeg_read_header(&info, TRUE);
-    info.out_color_space = JCS_RGB;
+    for (const unsigned denominator : {8u, 4u, 2u}) {
+        const auto covers = [&](unsigned full, int wanted) {
+            return wanted > 0 && (full + denominator - 1) / denominator >= unsigned(wanted);
+        };
+        if (covers(info.image_width, atLeast.width()) && covers(info.image_height, atLeast.height())) {
+            info.scale_num = 1;
+            info.scale_denom = denominator;
+            break;
+        }
+    }
+    // Straight into the layout a pixmap keeps (0xffRRGGBB in native order): nothing to convert later.
+#if Q_BYTE_ORDER == Q_LITTLE_ENDIAN
+    info.out_color_space = JCS_EXT_BGRA;
+#else
+    info.out_color_space = JCS_EXT_ARGB;
+#endif
     jpeg_start_decompress(&info);
-    image = new QImage(int(info.output_width), int(info.output_height), QImage::Format_RGB888);
+    image = new QImage(int(info.output_width), int(info.output_height), QImage::Format_RGB32);
     while (info.output_scanline < info.output_height) {
         JSAMPROW row = image->scanLine(int(info.output_scanline));
         jpeg_read_scanlines(&info, &row, 1);
@@ -57,10 +72,10 @@ QImage decodeJpeg(const QByteArray &data)
     return result;
 }
 
-QImage jpegResource(const QString &path)
+QImage jpegResource(const QString &path, QSize atLeast)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    return decodeJpeg(file.readAll());
+    return decodeJpeg(file.readAll(), atLeast);
 }

@@ -1,0 +1,147 @@
+#!/usr/bin/env python3
+"""Runs the bench programs of one Release build side by side and prints the table (Markdown)."""
+import json
+import os
+import re
+import statistics
+import subprocess
+import sys
+import time
+
+build = sys.argv[1]
+runs = int(os.environ.get("BENCH_RUNS", "10"))
+bench = os.path.join(build, "bench")
+env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
+
+
+def program(name):
+    return os.path.join(bench, name)
+
+
+def timed_run(args):
+    """Runs one program; returns its 'key value' lines and the clock taken just before the spawn."""
+    started = time.monotonic_ns()
+    done = subprocess.run(args, env=env, capture_output=True, text=True, timeout=300, check=True)
+    values = {}
+    for line in done.stdout.splitlines():
+        parts = line.split()
+        if len(parts) == 2:
+            values[parts[0]] = float(parts[1])
+    return started, values
+
+
+
+def median(values):
+    return statistics.median(values)
+
+
+def loadavg():
+    with open("/proc/loadavg") as f:
+        return f.read().split()[0]
+
+
+rows = []
+
+
+def row(what, figure, floor, ratio, goal, met):
+    rows.append((what, figure, floor, ratio, goal, "yes" if met is True else "no" if met is False else ""))
+
+
+load_before = loadavg()
+
+# 1 and 5: start-up and memory, the two programs one after the other, pair by pair.
+floor_ms, window_ms, pair_ratio, floor_kb, window_kb, history_kb = [], [], [], [], [], []
+for i in range(runs):
+    s, f = timed_run([program("floor_window")])
+    s2, w = timed_run([program("startup_window")])
+    floor_ms.append((f["painted_ns"] - s) / 1e6)
+    window_ms.append((w["painted_ns"] - s2) / 1e6)
+    pair_ratio.append(window_ms[-1] / floor_ms[-1])
+    floor_kb.append(f["idle_hwm_kb"])
+    window_kb.append(w["idle_hwm_kb"])
+for i in range(max(3, runs // 3)):
+    _, h = timed_run([program("startup_window"), "--history"])
+    history_kb.append(h["history_hwm_kb"])
+ratio = median(pair_ratio)
+row("Start-up to first paint (ms)", f"{median(window_ms):.1f}", f"{median(floor_ms):.1f}", f"{ratio:.2f}",
+    "<= 3", ratio <= 3)
+
+# 2: exchanges through the window, this side playing the collector.
+done = subprocess.run([program("exchange_probe")], env=env, capture_output=True, text=True, timeout=300)
+exchange = {}
+for line in done.stdout.splitlines():
+    m = re.match(r"(\w+) click_us (\S+) floor_us (\S+) fill_us (\S+)", line)
+    if m:
+        exchange.setdefault(m.group(1), []).append(tuple(float(x) for x in m.groups()[1:]))
+if done.returncode != 0 or set(exchange) != {"serial", "tcp"}:
+    sys.stderr.write(done.stderr)
+    sys.exit("exchange_probe failed")
+for link, label, specified in (("serial", "serial", 300.0), ("tcp", "TCP", 500.0)):
+    click = median(x[0] for x in exchange[link]) / 1e3
+    floor = median(x[1] for x in exchange[link]) / 1e3
+    fill = median(x[2] for x in exchange[link]) / 1e3
+    row(f"Click to first byte, {label} (ms)", f"{click:.2f}", f"{floor:.2f} (byte written directly)",
+        f"{click / floor:.1f}", "<= 5 ms", click <= 5)
+    late = fill - specified
+    row(f"Last reply byte to fields filled, {label} (ms)", f"{fill:.1f}", f"{specified:.0f} (specified)",
+        f"{fill / specified:.3f} ({late:+.1f} ms)", "within 5 ms", abs(late) <= 5)
+
+# 3: the parser, Google Benchmark, median of repetitions.
+parser_path = program("parser_bench")
+if os.path.exists(parser_path):
+    done = subprocess.run([parser_path, "--benchmark_format=json", "--benchmark_repetitions=5",
+                           "--benchmark_report_aggregates_only=true", "--benchmark_min_time=0.05"],
+                          env=env, capture_output=True, text=True, timeout=900, check=True)
+    results = {}
+    for b in json.loads(done.stdout)["benchmarks"]:
+        if b.get("aggregate_name") == "median":
+            scale = {"ns": 1, "us": 1e3, "ms": 1e6}[b["time_unit"]]
+            results[re.sub(r"/iterations:\d+$", "", b["run_name"])] = b["real_time"] * scale
+    scan = results["floor/scan"]
+    codes = sorted({int(name.split("/")[1]) for name in results if re.fullmatch(r"parse/\d+", name)})
+    for code in codes:
+        parse = results[f"parse/{code}"]
+        window = results[f"window/{code}"]
+        row(f"Parse 2048 bytes, code {code} (us; into the window)", f"{parse / 1e3:.2f}; {window / 1e3:.1f}",
+            f"{scan / 1e3:.3f} (memchr)", f"{parse / scan:.0f}", f"{parse / 2048:.2f} ns/byte", None)
+    worst = results["parse/106 no tag"]
+    row("Parse 2048 bytes holding no tag, code 106 (us)", f"{worst / 1e3:.2f}", f"{scan / 1e3:.3f} (memchr)",
+        f"{worst / scan:.0f}", f"{worst / 2048:.2f} ns/byte", None)
+else:
+    row("Parser", "not built", "", "", "libbenchmark-dev missing", None)
+
+# 4: history appends, the last against the first.
+firsts, lasts = [], []
+for i in range(3):
+    done = subprocess.run([program("history_append")], env=env, capture_output=True, text=True, timeout=600,
+                          check=True)
+    firsts.append(float(re.search(r"median of the first \d+:\s+(\S+)", done.stdout).group(1)))
+    lasts.append(float(re.search(r"median of the last \d+:\s+(\S+)", done.stdout).group(1)))
+first, last = median(firsts), median(lasts)
+row("History append, last 100 vs first 100 of 10,000 (us)", f"{last:.1f}", f"{first:.1f}",
+    f"{last / first:.2f}", "<= 1.5", last / first <= 1.5)
+
+# 5: memory.
+floor = median(floor_kb)
+idle = median(window_kb)
+history = median(history_kb)
+row("Peak resident memory, idle (MB)", f"{idle / 1024:.1f}", f"{floor / 1024:.1f}", f"{idle / floor:.2f}",
+    "<= 1.6", idle / floor <= 1.6)
+row("Peak resident memory, after 10,000 history pieces (MB)", f"{history / 1024:.1f}", f"{floor / 1024:.1f}",
+    f"{history / floor:.2f}", "", None)
+
+print("| Figure | Measured | Floor | Ratio | Goal | Met |")
+print("|---|---|---|---|---|---|")
+for r in rows:
+    print("| " + " | ".join(r) + " |")
+print()
+cpu = "unknown"
+with open("/proc/cpuinfo") as f:
+    for line in f:
+        if line.startswith("model name"):
+            cpu = line.split(":", 1)[1].strip()
+            break
+qt = subprocess.run(["pkg-config", "--modversion", "Qt6Core"], capture_output=True, text=True).stdout.strip()
+print(f"Machine: {os.cpu_count()} CPUs (nproc {subprocess.run(['nproc'], capture_output=True, text=True).stdout.strip()}),"
+      f" {cpu}, Qt {qt or 'unknown'}; load average {load_before} before, {loadavg()} after;"
+      f" start-up and memory are medians of {runs} runs of each program.")

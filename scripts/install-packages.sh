@@ -1,8 +1,14 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the build and the tests need, when any is missing.
 set -euo pipefail
-packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-serialport-dev libqt6serialport6-dev
-          libjpeg62-turbo-dev fonts-dejavu-core python3)
+packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-serialport-dev
+          libjpeg62-turbo-dev fonts-dejavu-core python3 libbenchmark-dev)
+# --fuzz: clang and its libFuzzer runtime for fuzz/run-fuzz.sh; --sanitize: the GCC sanitizer runtimes
+# and strace for scripts/test-sanitizers.sh.
+case "${1:-}" in
+    --fuzz) packages+=(clang-14 libclang-rt-14-dev) ;;
+    --sanitize) packages+=(libasan8 libubsan1 strace) ;;
+esac
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -20,6 +20,7 @@ public:
     QByteArray text(const QString &control) const override { return texts.value(control); }
     int index(const QString &control) const override { return indices.value(control, -1); }
     void setText(const QString &control, const QByteArray &text) override { texts[control] = text; }
+    void appendText(const QString &control, const QByteArray &text) override { texts[control] += text; }
     void setIndex(const QString &control, int index) override
     {
         const int count = itemCounts.value(control, 1000);

@@ -10,7 +10,11 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#ifdef Q_OS_MACOS
+#include <util.h>
+#else
 #include <pty.h>
+#endif
 #include <termios.h>
 #include <unistd.h>
 

@@ -1,11 +1,7 @@
-#include "app/ExchangeState.h"
-#include "commands/CommandTable.h"
+#include "ProtocolRig.h"
 #include "commands/HandlerError.h"
 #include "link/ReceiveBuffer.h"
-#include "link/SendStep.h"
 #include "link/SerialReceive.h"
-#include "FakeTransport.h"
-#include "MapForm.h"
 
 #include <QTest>
 
@@ -13,24 +9,16 @@ class ExchangeTest : public QObject
 {
     Q_OBJECT
 
-    struct Rig
+    struct Rig : ProtocolRig
     {
-        MapForm form;
-        ExchangeState exchange;
-        FakeTransport serial;
-        FakeTransport gateway;
-        SendStep step{form, exchange, serial, gateway};
         int parseStarts = 0;
 
-        explicit Rig(int linkIndex = 0)
+        explicit Rig(int linkIndex = 0) : ProtocolRig(linkIndex)
         {
-            form.indices["ComboBox2"] = linkIndex;
-            form.itemCounts["ComboBox2"] = 2;
             form.itemCounts["MKXINGHAO"] = 3;
             form.indices["MKXINGHAO"] = 0;
             form.texts["Memo8"] = "old";
         }
-        void click(const char *button) { step.send(buildCommand(*findCommand(button), form)); }
         void receive(const QByteArray &piece)
         {
             serialPieceReceived(form, exchange, piece, [this] { ++parseStarts; });
@@ -47,10 +35,12 @@ private slots:
         QTest::addColumn<int>("code");
         QTest::newRow("test, serial") << "Button14" << 0 << QByteArray("PPPPPP#VAR#") << QByteArray() << 1003;
         QTest::newRow("test, IP") << "Button14" << 1 << QByteArray() << QByteArray("ZZZZPPPPPP#VAR#") << 1003;
-        QTest::newRow("test, typed mode") << "Button14" << -1 << QByteArray() << QByteArray("ZZZZPPPPPP#VAR#")
-                                          << 1003;
-        QTest::newRow("reset, serial") << "Button19" << 0 << QByteArray("CFGSET#RESET#") << QByteArray() << 1001;
-        QTest::newRow("reset, IP") << "Button19" << 1 << QByteArray() << QByteArray("ZZZZCFGSET#RESET#") << 1001;
+        QTest::newRow("test, typed mode")
+            << "Button14" << -1 << QByteArray() << QByteArray("ZZZZPPPPPP#VAR#") << 1003;
+        QTest::newRow("reset, serial")
+            << "Button19" << 0 << QByteArray("CFGSET#RESET#") << QByteArray() << 1001;
+        QTest::newRow("reset, IP") << "Button19" << 1 << QByteArray() << QByteArray("ZZZZCFGSET#RESET#")
+                                   << 1001;
     }
     void linkCommands()
     {
@@ -157,8 +147,9 @@ private slots:
         QTest::newRow("no link digit") << QByteArray("TY:2") << "'' is not a valid integer value" << 2;
         QTest::newRow("letter for model") << QByteArray("TY:A1") << "'A' is not a valid integer value" << 0;
         QTest::newRow("letter for link") << QByteArray("TY:1;") << "';' is not a valid integer value" << 1;
-        QTest::newRow("NUL for link") << QByteArray("TY:1\0", 5)
-                                      << QStringLiteral("'%1' is not a valid integer value").arg(QChar(0)) << 1;
+        QTest::newRow("NUL for link")
+            << QByteArray("TY:1\0", 5) << QStringLiteral("'%1' is not a valid integer value").arg(QChar(0))
+            << 1;
     }
     void brokenTestReplyStopsTheHandler()
     {

@@ -1,6 +1,6 @@
+#include "PtyPair.h"
 #include "link/CommsError.h"
 #include "link/TComm.h"
-#include "PtyPair.h"
 
 #include <QSignalSpy>
 #include <QTest>

@@ -1,8 +1,7 @@
-#include "app/ErrorBox.h"
-#include "app/ExchangeState.h"
-#include "app/Tmainform1.h"
 #include "MessageBoxes.h"
+#include "PageWindow.h"
 #include "PtyPair.h"
+#include "app/ErrorBox.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -19,30 +18,10 @@ class WindowFrameTest : public QObject
 {
     Q_OBJECT
 
-    struct Window
+    struct Window : PageWindow
     {
-        ExchangeState exchange;
-        Tmainform1 form{exchange};
-        Window()
-        {
-            form.show();
-            QTest::qWait(250);
-        }
-        template <typename W = QWidget> W *get(const char *name)
-        {
-            auto *w = form.findChild<W *>(QLatin1String(name));
-            if (!w)
-                qFatal("no control %s", name);
-            return w;
-        }
-        void pick(const char *name, int index)
-        {
-            auto *box = get<QComboBox>(name);
-            box->setCurrentIndex(index);
-            emit box->activated(index);
-        }
-        void click(const char *name) { QTest::mouseClick(get(name), Qt::LeftButton); }
-        QString text(const char *name) { return form.findChild<QPlainTextEdit *>(QLatin1String(name))->toPlainText(); }
+        Window() { QTest::qWait(250); }
+        QString text(const char *name) { return shown(name); }
         // Link mode serial, the slave path as port, Open.
         void openSerial(const PtyPair &pty)
         {
@@ -60,9 +39,13 @@ private slots:
         QCOMPARE(w.form.windowTitle(), QStringLiteral("TL380H-AB"));
         QCOMPARE(w.form.frameGeometry().size(), QSize(841, 624));
         auto *pages = w.get<QTabWidget>("PageControl1");
-        const QStringList expected{"TabSheet2=System Parameter", "TabSheet1=GPRS Parameters",
-                                   "TabSheet4=AD/DI Channel Configuration", "TabSheet11=Comm Settings 1",
-                                   "TabSheet5=Comm Settings 2", "TabSheet3=Data Query", "TabSheet19=Wiring Diagram"};
+        const QStringList expected{"TabSheet2=System Parameter",
+                                   "TabSheet1=GPRS Parameters",
+                                   "TabSheet4=AD/DI Channel Configuration",
+                                   "TabSheet11=Comm Settings 1",
+                                   "TabSheet5=Comm Settings 2",
+                                   "TabSheet3=Data Query",
+                                   "TabSheet19=Wiring Diagram"};
         QStringList found;
         for (int i = 0; i < pages->count(); ++i) {
             found << pages->widget(i)->objectName() + u'=' + pages->tabText(i);
@@ -112,14 +95,20 @@ private slots:
     {
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("letter") << "Error opening serial port" << "Error opening serial port.";
-        QTest::newRow("quote") << "'' is not a valid integer value" << "'' is not a valid integer value.";
-        QTest::newRow("ends with quote") << "on API 'send'" << "on API 'send'";
+        QTest::newRow("letter") << "Error opening serial port"
+                                << "Error opening serial port.";
+        QTest::newRow("quote") << "'' is not a valid integer value"
+                               << "'' is not a valid integer value.";
+        QTest::newRow("ends with quote") << "on API 'send'"
+                                         << "on API 'send'";
         QTest::newRow("trailing blank") << "File handle is not a comm handle "
                                         << "File handle is not a comm handle ";
-        QTest::newRow("full stop") << "Done." << "Done.";
-        QTest::newRow("digit") << "error 10061" << "error 10061.";
-        QTest::newRow("empty") << "" << "";
+        QTest::newRow("full stop") << "Done."
+                                   << "Done.";
+        QTest::newRow("digit") << "error 10061"
+                               << "error 10061.";
+        QTest::newRow("empty") << ""
+                               << "";
     }
     void errorBoxTitleAndFullStop()
     {

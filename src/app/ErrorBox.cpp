@@ -19,8 +19,9 @@ QString errorBoxText(const QString &message)
 
 void showErrorBox(QWidget *window, const QString &message)
 {
-    auto *box = new QMessageBox(QMessageBox::Critical, applicationTitle(QCoreApplication::applicationFilePath()),
-                                errorBoxText(message), QMessageBox::Ok, window);
+    auto *box =
+        new QMessageBox(QMessageBox::Critical, applicationTitle(QCoreApplication::applicationFilePath()),
+                        errorBoxText(message), QMessageBox::Ok, window);
     box->setTextFormat(Qt::PlainText);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::ApplicationModal);

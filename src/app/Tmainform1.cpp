@@ -5,13 +5,18 @@
 #include "app/HandlerGuard.h"
 #include "app/WindowHeader.h"
 #include "commands/CommandTable.h"
+#include "link/SerialPortNames.h"
 #include "link/SerialReceive.h"
 #include "link/TComm.h"
+#include "replies/ReplyDispatch.h"
 #include "ui/ClickFilter.h"
+#include "ui/DependentControls.h"
 #include "ui/DropDown.h"
+#include "ui/InputFilters.h"
 #include "ui/Pages.h"
 
 #include <QComboBox>
+#include <QHash>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
@@ -24,7 +29,7 @@ constexpr QSize OuterSize{841, 624};
 
 Tmainform1::Tmainform1(ExchangeState &exchange, QWidget *parent)
     : QWidget(parent), m_exchange(exchange), m_form(this), Comm1(new TComm(this)), Timer6(new QTimer(this)),
-      m_send(m_form, m_exchange, *Comm1, m_gateway)
+      ClientSocket1(new TClientSocket(this)), m_send(m_form, m_exchange, *Comm1, *ClientSocket1)
 {
     setObjectName(QStringLiteral("mainform1"));
     setWindowTitle(QStringLiteral("TL380H-AB"));
@@ -38,12 +43,17 @@ Tmainform1::Tmainform1(ExchangeState &exchange, QWidget *parent)
     move(357, 231);
     setFixedSize(OuterSize);
 
+    // The system's serial ports are looked for while the pages are built.
+    std::future<QStringList> systemPorts = lookForSystemPorts();
     buildWindowHeader(this);
     buildPages(this);
     buildBufferRows(this);
+    findChild<QComboBox *>(QStringLiteral("SPREALCOM"))->addItems(systemPorts.get());
 
     Timer6->setObjectName(QStringLiteral("Timer6"));
     Timer6->setInterval(200);
+    // A coarse timer may fire up to 5% (10 ms) early or late; the parse is due 200 ms after the piece.
+    Timer6->setTimerType(Qt::PreciseTimer);
     bindHandlers();
     Timer6->start();
     FormCreate();
@@ -54,25 +64,34 @@ Tmainform1::~Tmainform1() = default;
 template <typename Handler> void Tmainform1::bind(QObject *sender, Handler handler)
 {
     if (auto *b = qobject_cast<QPushButton *>(sender))
-        connect(b, &QPushButton::clicked, this, [this, handler] { guarded(this, [&] { (this->*handler)(); }); });
+        connect(b, &QPushButton::clicked, this,
+                [this, handler] { guarded(this, [&] { (this->*handler)(); }); });
 }
 
 void Tmainform1::bindHandlers()
 {
+    // One pass over the buttons rather than a search of the whole window per row.
+    QHash<QString, QPushButton *> buttons;
+    for (QPushButton *b : findChildren<QPushButton *>())
+        buttons.insert(b->objectName(), b);
     for (const auto family : commandFamilies())
         for (const CommandRow &row : family)
-            if (auto *b = findChild<QPushButton *>(QLatin1String(row.button)))
-                connect(b, &QPushButton::clicked, this, [this, &row] { guarded(this, [&] { runCommand(row); }); });
+            if (auto *b = buttons.value(QLatin1String(row.button)))
+                connect(b, &QPushButton::clicked, this,
+                        [this, &row] { guarded(this, [&] { runCommand(row); }); });
 
     bind(findChild<QPushButton *>(QStringLiteral("Button10")), &Tmainform1::Button10Click);
     bind(findChild<QPushButton *>(QStringLiteral("Button58")), &Tmainform1::Button58Click);
     onUserChange(findChild<QComboBox *>(QStringLiteral("ComboBox2")), this,
                  [this] { guarded(this, [this] { ComboBox2Change(); }); });
     onClickOrDoubleClick(findChild<QWidget *>(QStringLiteral("Label20")), [this] { Label20Click(); });
+    bindDependentControls(this, m_form);
+    installInputFilters(this);
 
     connect(Comm1, &TComm::ReceiveData, this,
             [this](const QByteArray &piece) { guarded(this, [&] { Comm1ReceiveData(piece); }); });
     connect(Timer6, &QTimer::timeout, this, [this] { guarded(this, [this] { Timer6Timer(); }); });
+    bindGatewayHandlers();
 }
 
 void Tmainform1::FormCreate()
@@ -145,6 +164,7 @@ void Tmainform1::startParseTimer()
 void Tmainform1::Timer6Timer()
 {
     Timer6->stop();
+    parseReply(m_form, m_exchange);
 }
 
 void Tmainform1::showEvent(QShowEvent *event)

@@ -2,7 +2,7 @@
 
 #include "app/WidgetForm.h"
 #include "link/SendStep.h"
-#include "link/Transport.h"
+#include "link/TClientSocket.h"
 
 #include <QWidget>
 
@@ -30,19 +30,22 @@ public:
     void Comm1ReceiveData(const QByteArray &piece);
     void Timer6Timer();
 
+    void Button13Click();
+    void Button9Click();
+    void Button37Click();
+    void ClientSocket1Connecting();
+    void ClientSocket1Connect();
+    void ClientSocket1Disconnect();
+    void ClientSocket1Error(TErrorEvent ErrorEvent, int &ErrorCode);
+    void ClientSocket1Read();
+
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    // Until the gateway client exists, the network route reaches nobody.
-    class NoGateway : public Transport
-    {
-    public:
-        void send(const QByteArray &) override {}
-    };
-
     template <typename Handler> void bind(QObject *sender, Handler handler);
     void bindHandlers();
+    void bindGatewayHandlers();
     void runCommand(const CommandRow &row);
     void startParseTimer();
 
@@ -50,6 +53,6 @@ private:
     WidgetForm m_form;
     TComm *Comm1;
     QTimer *Timer6;
-    NoGateway m_gateway;
+    TClientSocket *ClientSocket1;
     SendStep m_send;
 };

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTextCursor>
 
 WidgetForm::WidgetForm(QWidget *window) : m_window(window) {}
 
@@ -55,6 +56,16 @@ void WidgetForm::setText(const QString &control, const QByteArray &text)
         l->setText(fromGbk(text));
     else if (auto *b = qobject_cast<QAbstractButton *>(w))
         b->setText(fromGbk(text));
+}
+
+void WidgetForm::appendText(const QString &control, const QByteArray &text)
+{
+    // At the end of the document, so the cost does not grow with what the box holds.
+    if (auto *memo = qobject_cast<QPlainTextEdit *>(find(control))) {
+        QTextCursor end(memo->document());
+        end.movePosition(QTextCursor::End);
+        end.insertText(fromGbk(text));
+    }
 }
 
 void WidgetForm::setIndex(const QString &control, int index)

@@ -16,6 +16,7 @@ public:
     QByteArray text(const QString &control) const override;
     int index(const QString &control) const override;
     void setText(const QString &control, const QByteArray &text) override;
+    void appendText(const QString &control, const QByteArray &text) override;
     void setIndex(const QString &control, int index) override;
     void setChecked(const QString &control, bool checked) override;
     void setEnabled(const QString &control, bool enabled) override;

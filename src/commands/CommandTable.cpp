@@ -1,6 +1,12 @@
 #include "commands/CommandTable.h"
 
+#include "commands/ChannelCommands.h"
+#include "commands/GprsCommands.h"
 #include "commands/LinkMode.h"
+#include "commands/QueryCommands.h"
+#include "commands/Rs485Commands.h"
+#include "commands/SlotCommands.h"
+#include "commands/SystemCommands.h"
 
 #include <QString>
 
@@ -28,7 +34,15 @@ std::span<const CommandRow> linkCommands()
 
 std::span<const std::span<const CommandRow>> commandFamilies()
 {
-    static const std::array<std::span<const CommandRow>, 1> families{{linkCommands()}};
+    static const auto families = std::to_array<std::span<const CommandRow>>({
+        linkCommands(),
+        queryCommands(),
+        systemCommands(),
+        gprsCommands(),
+        channelCommands(),
+        rs485Commands(),
+        slotCommands(),
+    });
     return families;
 }
 

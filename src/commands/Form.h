@@ -14,6 +14,9 @@ public:
     virtual int index(const QString &control) const = 0;
 
     virtual void setText(const QString &control, const QByteArray &text) = 0;
+    // Adds text at the end of a multi-line box, whatever it holds already; CR LF,
+    // CR and LF each start a new line.
+    virtual void appendText(const QString &control, const QByteArray &text) = 0;
     // An index without an item leaves the drop-down with no selection.
     virtual void setIndex(const QString &control, int index) = 0;
     virtual void setChecked(const QString &control, bool checked) = 0;

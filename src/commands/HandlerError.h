@@ -23,3 +23,11 @@ public:
     {
     }
 };
+
+// A validation message the handler shows itself: a plain box without icon, the
+// text exactly as given.
+class PlainMessage : public HandlerError
+{
+public:
+    using HandlerError::HandlerError;
+};

@@ -28,7 +28,8 @@ QString SerialIo::open(const QString &name)
     if (!m_port.open(QIODevice::ReadWrite)) {
         const bool notALine = m_port.error() == QSerialPort::UnsupportedOperationError;
         m_port.clearError();
-        return notALine ? QStringLiteral("Cannot setup comm buffer") : QStringLiteral("Error opening serial port");
+        return notALine ? QStringLiteral("Cannot setup comm buffer")
+                        : QStringLiteral("Error opening serial port");
     }
     // Lines a pseudo-terminal does not have are simply not asserted.
     m_port.setDataTerminalReady(true);

@@ -25,8 +25,8 @@ void TComm::OpenPort()
     ClosePort();
     QString failure;
     const QString name = CommName;
-    QMetaObject::invokeMethod(m_io, [this, name, &failure] { failure = m_io->open(name); },
-                              Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(
+        m_io, [this, name, &failure] { failure = m_io->open(name); }, Qt::BlockingQueuedConnection);
     if (!failure.isEmpty())
         throw CommsError(failure);
     m_open = true;
@@ -36,7 +36,8 @@ void TComm::ClosePort()
 {
     if (!m_open)
         return;
-    QMetaObject::invokeMethod(m_io, [this] { m_io->close(); }, Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(
+        m_io, [this] { m_io->close(); }, Qt::BlockingQueuedConnection);
     m_open = false;
 }
 
@@ -44,6 +45,7 @@ bool TComm::WritePort(const QByteArray &data)
 {
     if (!m_open || data.isEmpty())
         return false;
-    QMetaObject::invokeMethod(m_io, [io = m_io, data] { io->write(data); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        m_io, [io = m_io, data] { io->write(data); }, Qt::QueuedConnection);
     return true;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "LoopbackGateway.h"
+
 // What the fault tests share: the window with its exchange state, a loopback
 // gateway, a heartbeat that measures how long the window's thread was held up,
 // and the process's processor time and peak memory.
@@ -81,32 +83,6 @@ struct FaultWindow
         const QString sent = text("discomm");
         return sent.endsWith(QLatin1String("PPPPPP#CHEACK1#")) && exchange.ExpectedReplyCode == 101 &&
                text("Memo8").isEmpty();
-    }
-};
-
-// A gateway on 127.0.0.1 with one accepted connection.
-struct LoopbackGateway
-{
-    QTcpServer server;
-    QTcpSocket *peer = nullptr;
-    LoopbackGateway()
-    {
-        if (!server.listen(QHostAddress::LocalHost))
-            qFatal("no loopback server");
-    }
-    quint16 port() const { return server.serverPort(); }
-    bool accept()
-    {
-        if (!server.hasPendingConnections() && !server.waitForNewConnection(2000))
-            return false;
-        peer = server.nextPendingConnection();
-        return peer != nullptr;
-    }
-    QByteArray received(int size)
-    {
-        for (int i = 0; i < 100 && peer->bytesAvailable() < size; ++i)
-            QTest::qWait(20);
-        return peer->readAll();
     }
 };
 

@@ -1,3 +1,4 @@
+#include "LoopbackGateway.h"
 #include "link/SocketError.h"
 #include "link/TClientSocket.h"
 
@@ -14,6 +15,8 @@
 class GatewaySocketTest : public QObject
 {
     Q_OBJECT
+
+    using Gateway = LoopbackGateway;
 
     // The client with every event written down as text.
     struct Rig
@@ -53,32 +56,6 @@ class GatewaySocketTest : public QObject
             } catch (const HandlerError &error) {
                 raised << error.message();
             }
-        }
-    };
-
-    // A server on the loopback address and its side of the one connection.
-    struct Gateway
-    {
-        QTcpServer server;
-        QTcpSocket *peer = nullptr;
-        Gateway()
-        {
-            if (!server.listen(QHostAddress::LocalHost))
-                qFatal("no loopback server");
-        }
-        quint16 port() const { return server.serverPort(); }
-        bool accept()
-        {
-            if (!server.hasPendingConnections() && !server.waitForNewConnection(2000))
-                return false;
-            peer = server.nextPendingConnection();
-            return peer != nullptr;
-        }
-        void reset()
-        {
-            const linger hard{1, 0};
-            ::setsockopt(int(peer->socketDescriptor()), SOL_SOCKET, SO_LINGER, &hard, sizeof hard);
-            peer->abort();
         }
     };
 

@@ -1,3 +1,4 @@
+#include "LoopbackGateway.h"
 #include "MessageBoxes.h"
 #include "PageWindow.h"
 
@@ -20,6 +21,8 @@ class GatewayWindowTest : public QObject
 {
     Q_OBJECT
 
+    using Gateway = LoopbackGateway;
+
     struct Window : PageWindow
     {
         Window() { QTest::qWait(250); }
@@ -35,36 +38,6 @@ class GatewayWindowTest : public QObject
             setText("Edit6", QStringLiteral("127.0.0.1"));
             setText("Edit34", QString::number(port));
             click("Button13");
-        }
-    };
-
-    struct Gateway
-    {
-        QTcpServer server;
-        QTcpSocket *peer = nullptr;
-        Gateway()
-        {
-            if (!server.listen(QHostAddress::LocalHost))
-                qFatal("no loopback server");
-        }
-        quint16 port() const { return server.serverPort(); }
-        bool accept()
-        {
-            if (!server.hasPendingConnections() && !server.waitForNewConnection(2000))
-                return false;
-            peer = server.nextPendingConnection();
-            return peer != nullptr;
-        }
-        void send(const QByteArray &bytes)
-        {
-            peer->write(bytes);
-            peer->flush();
-        }
-        QByteArray expect(int size)
-        {
-            for (int i = 0; i < 100 && peer->bytesAvailable() < size; ++i)
-                QTest::qWait(20);
-            return peer->readAll();
         }
     };
 
@@ -149,7 +122,7 @@ private slots:
         QVERIFY(gateway.accept());
         QTRY_COMPARE(w.status(), QStringLiteral("Connected"));
         w.click("Button14");
-        QCOMPARE(gateway.expect(15), QByteArray("ZZZZPPPPPP#VAR#"));
+        QCOMPARE(gateway.received(15), QByteArray("ZZZZPPPPPP#VAR#"));
         QCOMPARE(w.get<QLineEdit>("discomm")->text(), QStringLiteral("ZZZZPPPPPP#VAR#"));
         QCOMPARE(w.exchange.ExpectedReplyCode, 1003);
 
@@ -353,7 +326,7 @@ private slots:
         QVERIFY(gateway.accept());
         QTRY_COMPARE(w.status(), QStringLiteral("Connected"));
         w.click("Button19");
-        QCOMPARE(gateway.expect(17), QByteArray("ZZZZCFGSET#RESET#"));
+        QCOMPARE(gateway.received(17), QByteArray("ZZZZCFGSET#RESET#"));
         gateway.send("OK\r\nDONE");
         QTRY_COMPARE(w.memo(), QStringLiteral("OK\nDONE"));
         QCOMPARE(w.exchange.ReplyText, QByteArray("OK\r\nDONE"));

@@ -39,9 +39,6 @@ private slots:
                 if (!c->isVisible() || !c->parentWidget() || c->objectName().isEmpty() ||
                     c->objectName().startsWith(QLatin1String("qt_")))
                     continue;
-                // The gateway group is checked with the link.
-                if (c->parentWidget()->objectName() == QLatin1String("GroupBox6"))
-                    continue;
                 const QString where = sheet->objectName() + QLatin1Char('/') + c->objectName();
                 QVERIFY2(
                     c->parentWidget()->rect().contains(c->geometry()),

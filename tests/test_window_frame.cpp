@@ -72,6 +72,23 @@ private slots:
         QVERIFY(w.form.findChild<QObject *>(QStringLiteral("Comm1")));
     }
 
+    void headerShowsEveryTextWhole()
+    {
+        Window w;
+        const QStringList names{"Image2", "Label59", "Label60", "Label83", "Label84", "Label72"};
+        for (const QString &name : names) {
+            auto *l = w.get<QLabel>(name);
+            QVERIFY2(w.form.rect().contains(l->geometry()), qPrintable(name));
+            QVERIFY2(l->width() >= QFontMetrics(l->font()).horizontalAdvance(l->text()), qPrintable(name));
+            for (const QString &other : names)
+                if (other != name)
+                    QVERIFY2(!l->geometry().intersects(w.get<QLabel>(other)->geometry()),
+                             qPrintable(name + " covers " + other));
+        }
+        QVERIFY(w.get<QLabel>("Label59")->font().bold());
+        QVERIFY(w.get<QLabel>("Label59")->geometry().bottom() < w.get("PageControl1")->y());
+    }
+
     void dropDownsForgetTheSelectionWhenTyped()
     {
         Window w;

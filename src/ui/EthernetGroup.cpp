@@ -29,9 +29,9 @@ QGroupBox *buildEthernetGroup(QWidget *page)
     row->setSpacing(4);
 
     row->addWidget(label(group, QStringLiteral("Edit6Caption"), QStringLiteral("Target IP Address:"), {}));
-    row->addWidget(sized(field(group, QStringLiteral("Edit6"), QStringLiteral("192.168.0.88"), {}), 14));
+    row->addWidget(sized(field(group, QStringLiteral("Edit6"), QStringLiteral("192.168.0.88"), {}), 12));
     row->addWidget(label(group, QStringLiteral("Edit34Caption"), QStringLiteral("Port Number:"), {}));
-    row->addWidget(sized(field(group, QStringLiteral("Edit34"), QStringLiteral("7000"), {}), 6));
+    row->addWidget(sized(field(group, QStringLiteral("Edit34"), QStringLiteral("7000"), {}), 5));
     QLabel *status = label(group, QStringLiteral("Label146"), QStringLiteral("***"), {});
     status->setMinimumWidth(
         QFontMetrics(status->font()).horizontalAdvance(QStringLiteral("Connection Failed")));

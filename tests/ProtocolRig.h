@@ -94,3 +94,24 @@ inline QTestData &commandRow(const char *name, const char *button, const QString
     return QTest::newRow(name) << QString(button) << settings << linkIndex << QByteArray(serial)
                                << QByteArray(gateway);
 }
+
+// Runs one row of a command table: the start values and the row's settings,
+// the button clicked with codeBefore in force; then what reached each transport,
+// the send buffer, and the code in force afterwards.
+inline void checkCommandRow(const QStringList &startValues, qint32 codeBefore, qint32 codeAfter)
+{
+    QFETCH(QString, button);
+    QFETCH(QStringList, settings);
+    QFETCH(int, linkIndex);
+    QFETCH(QByteArray, serial);
+    QFETCH(QByteArray, gateway);
+    ProtocolRig rig(linkIndex);
+    rig.set(startValues);
+    rig.set(settings);
+    rig.exchange.ExpectedReplyCode = codeBefore;
+    rig.click(button);
+    QCOMPARE(rig.serial.sent.join('|'), serial);
+    QCOMPARE(rig.gateway.sent.join('|'), gateway);
+    QCOMPARE(rig.form.texts["discomm"], serial + gateway);
+    QCOMPARE(rig.exchange.ExpectedReplyCode, codeAfter);
+}

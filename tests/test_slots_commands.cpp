@@ -64,21 +64,8 @@ private slots:
     }
     void sends()
     {
-        QFETCH(QString, button);
-        QFETCH(QStringList, settings);
-        QFETCH(int, linkIndex);
-        QFETCH(QByteArray, serial);
-        QFETCH(QByteArray, gateway);
         QFETCH(int, code);
-        ProtocolRig rig(linkIndex);
-        rig.set(startValues);
-        rig.set(settings);
-        rig.exchange.ExpectedReplyCode = 101;
-        rig.click(qPrintable(button));
-        QCOMPARE(rig.serial.sent.join('|'), serial);
-        QCOMPARE(rig.gateway.sent.join('|'), gateway);
-        QCOMPARE(rig.form.texts["discomm"], serial + gateway);
-        QCOMPARE(rig.exchange.ExpectedReplyCode, code);
+        checkCommandRow(startValues, 101, code);
     }
 
     void refusesOddFrame_data()

@@ -4,6 +4,7 @@
 #include "MapForm.h"
 #include "app/ExchangeState.h"
 #include "commands/CommandTable.h"
+#include "commands/HandlerError.h"
 #include "link/SendStep.h"
 #include "replies/ReplyDispatch.h"
 
@@ -66,6 +67,17 @@ struct ProtocolRig
         if (!row)
             throw std::logic_error("no command for " + button.toString().toStdString());
         step.send(buildCommand(*row, form));
+    }
+
+    // The message of the conversion error that parsing the text raises; empty when none is raised.
+    QString conversionErrorOf(const QByteArray &reply)
+    {
+        try {
+            parse(reply);
+        } catch (const ConversionError &error) {
+            return error.message();
+        }
+        return {};
     }
 
     // A received text parsed under the code in force, as the parse timer does.

@@ -80,12 +80,8 @@ private slots:
         ProtocolRig rig;
         rig.set(before);
         rig.exchange.ExpectedReplyCode = 103;
-        try {
-            rig.parse("AD1:01;AD2:0a;AD3:07;AIN1:20000,04000,00000;");
-            QFAIL("no conversion error");
-        } catch (const ConversionError &error) {
-            QCOMPARE(error.message(), QStringLiteral("'0a' is not a valid integer value"));
-        }
+        QCOMPARE(rig.conversionErrorOf("AD1:01;AD2:0a;AD3:07;AIN1:20000,04000,00000;"),
+                 QStringLiteral("'0a' is not a valid integer value"));
         rig.expect({"AD01TNG@1", "AD02TNG@99", "AD03TNG@99", "AD1H=old"});
         QCOMPARE(rig.exchange.ExpectedReplyCode, 103);
         QVERIFY(!rig.exchange.ReplyText.isEmpty());

@@ -84,12 +84,8 @@ private slots:
         ProtocolRig rig;
         rig.set(before);
         rig.exchange.ExpectedReplyCode = 106;
-        try {
-            rig.parse("MR485A:3,x,0;RSTATM:010;");
-            QFAIL("no conversion error");
-        } catch (const ConversionError &error) {
-            QCOMPARE(error.message(), QStringLiteral("'x' is not a valid integer value"));
-        }
+        QCOMPARE(rig.conversionErrorOf("MR485A:3,x,0;RSTATM:010;"),
+                 QStringLiteral("'x' is not a valid integer value"));
         rig.expect({"MR485BT@3", "MR485JN@99", "RS485STOP@99", "RS485DTM=old"});
         QCOMPARE(rig.exchange.ExpectedReplyCode, 106);
     }

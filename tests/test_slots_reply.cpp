@@ -54,12 +54,8 @@ private slots:
         ProtocolRig rig;
         rig.set(before);
         rig.exchange.ExpectedReplyCode = 1501;
-        try {
-            rig.parse("COMR1:1,0x,0103;COMR2:1,01,AB");
-            QFAIL("no conversion error");
-        } catch (const ConversionError &error) {
-            QCOMPARE(error.message(), QStringLiteral("'0x' is not a valid integer value"));
-        }
+        QCOMPARE(rig.conversionErrorOf("COMR1:1,0x,0103;COMR2:1,01,AB"),
+                 QStringLiteral("'0x' is not a valid integer value"));
         rig.expect({"COMAD1@1", "COMDDATA1=old", "COMAD2@99", "COMDDATA2=old"});
         QCOMPARE(rig.exchange.ExpectedReplyCode, 1501);
     }

@@ -33,3 +33,12 @@ inline QList<ShownBox> closeBoxes()
     QTest::qWait(10);
     return shown;
 }
+
+// Closes every open box with OK and tells their texts.
+inline QStringList boxTexts()
+{
+    QStringList texts;
+    for (const ShownBox &box : closeBoxes())
+        texts << box.text;
+    return texts;
+}

@@ -39,14 +39,6 @@ class FaultsFloodTest : public QObject
         }());
     }
 
-    static QStringList boxTexts()
-    {
-        QStringList texts;
-        for (const ShownBox &box : closeBoxes())
-            texts << box.text;
-        return texts;
-    }
-
 private slots:
     void receiveBufferShowsAtMost16KiB_data()
     {

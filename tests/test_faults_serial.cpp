@@ -17,14 +17,6 @@ class FaultsSerialTest : public QObject
 
     static constexpr const char *SystemReply = "TQ1:00012;TM:2506151230;SA:3;SD:01;DY:05;ER:010;";
 
-    static QStringList boxTexts()
-    {
-        QStringList texts;
-        for (const ShownBox &box : closeBoxes())
-            texts << box.text;
-        return texts;
-    }
-
 private slots:
     void deviceVanishesWhileOpen_data()
     {

@@ -41,14 +41,6 @@ class GatewayWindowTest : public QObject
         }
     };
 
-    static QStringList boxTexts()
-    {
-        QStringList texts;
-        for (const ShownBox &box : closeBoxes())
-            texts << box.text;
-        return texts;
-    }
-
     static quint16 deadPort()
     {
         QTcpServer probe;

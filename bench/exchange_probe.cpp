@@ -8,7 +8,7 @@
 #include "LoopCollector.h"
 #include "ProbeClock.h"
 
-#include "app/ExchangeState.h"
+#include "commands/ExchangeState.h"
 #include "app/Tmainform1.h"
 #include "app/WidgetForm.h"
 

@@ -2,7 +2,7 @@
 // parser, on the shown "Data Query" page, so that a cost growing with what the box already
 // holds shows as a slower last append.
 
-#include "app/ExchangeState.h"
+#include "commands/ExchangeState.h"
 #include "app/WidgetForm.h"
 #include "replies/ReplyDispatch.h"
 #include "ui/DataQueryPage.h"

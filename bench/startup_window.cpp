@@ -3,7 +3,7 @@
 
 #include "FirstPaint.h"
 
-#include "app/ExchangeState.h"
+#include "commands/ExchangeState.h"
 #include "app/Tmainform1.h"
 #include "app/WidgetForm.h"
 #include "replies/ReplyDispatch.h"

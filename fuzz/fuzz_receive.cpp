@@ -3,7 +3,7 @@
 // the expected reply code, the rest is the piece.
 #include "ExactBuffer.h"
 #include "FuzzForm.h"
-#include "app/ExchangeState.h"
+#include "commands/ExchangeState.h"
 #include "commands/HandlerError.h"
 #include "link/GatewayReceive.h"
 #include "link/ReceiveBuffer.h"

@@ -3,7 +3,7 @@
 // as any code); the rest is the stored reply text.
 #include "ExactBuffer.h"
 #include "FuzzForm.h"
-#include "app/ExchangeState.h"
+#include "commands/ExchangeState.h"
 #include "commands/HandlerError.h"
 #include "replies/ReplyDispatch.h"
 

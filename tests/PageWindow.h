@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ExchangeState.h"
+#include "commands/ExchangeState.h"
 #include "app/Tmainform1.h"
 
 #include <QAbstractButton>

@@ -2,7 +2,7 @@
 
 #include "FakeTransport.h"
 #include "MapForm.h"
-#include "app/ExchangeState.h"
+#include "commands/ExchangeState.h"
 #include "commands/CommandTable.h"
 #include "commands/HandlerError.h"
 #include "link/SendStep.h"

@@ -7,7 +7,7 @@
 // and the process's processor time and peak memory.
 
 #include "MessageBoxes.h"
-#include "app/ExchangeState.h"
+#include "commands/ExchangeState.h"
 #include "app/Tmainform1.h"
 #include "link/TComm.h"
 

@@ -1,5 +1,5 @@
 #include "MapForm.h"
-#include "app/ExchangeState.h"
+#include "commands/ExchangeState.h"
 #include "commands/HandlerError.h"
 #include "replies/ReplyDispatch.h"
 

@@ -2,7 +2,7 @@
 // configuration program and the events of the TCP client.
 #include "app/Tmainform1.h"
 
-#include "app/ExchangeState.h"
+#include "commands/ExchangeState.h"
 #include "app/HandlerGuard.h"
 #include "commands/IntegerConversion.h"
 #include "link/GatewayReceive.h"

@@ -1,7 +1,7 @@
 #include "app/Tmainform1.h"
 
 #include "app/BufferRows.h"
-#include "app/ExchangeState.h"
+#include "commands/ExchangeState.h"
 #include "app/HandlerGuard.h"
 #include "app/WindowHeader.h"
 #include "commands/CommandTable.h"

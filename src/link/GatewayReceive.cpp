@@ -1,6 +1,6 @@
 #include "link/GatewayReceive.h"
 
-#include "app/ExchangeState.h"
+#include "commands/ExchangeState.h"
 #include "commands/Form.h"
 #include "commands/LinkMode.h"
 #include "link/ReceiveBuffer.h"
@@ -22,6 +22,7 @@ void gatewayDataReadable(Form &form, ExchangeState &exchange, const std::functio
             applyCommunicationTestReply(form, exchange.ReplyText, false);
         break;
     default:
+        exchange.PiecesSinceParse.append(exchange.ReplyText);
         startParseTimer();
         break;
     }

@@ -1,6 +1,6 @@
 #include "link/SendStep.h"
 
-#include "app/ExchangeState.h"
+#include "commands/ExchangeState.h"
 #include "commands/Form.h"
 #include "commands/LinkMode.h"
 #include "link/Transport.h"

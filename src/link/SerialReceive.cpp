@@ -1,6 +1,6 @@
 #include "link/SerialReceive.h"
 
-#include "app/ExchangeState.h"
+#include "commands/ExchangeState.h"
 #include "commands/Form.h"
 #include "link/ReceiveBuffer.h"
 #include "replies/CommunicationTestReply.h"
@@ -25,6 +25,7 @@ void serialPieceReceived(Form &form, ExchangeState &exchange, const QByteArray &
     default:
         form.setText(receiveBuffer, receiveBufferText(piece));
         exchange.ReplyText = piece;
+        exchange.PiecesSinceParse.append(piece);
         startParseTimer();
         break;
     }

@@ -75,11 +75,18 @@ enum class Clearing {
 using BranchSteps = void (*)(const WorkingText &, Form &);
 using BranchBody = std::variant<std::span<const ReplyRow>, BranchSteps>;
 
+// Which received text a branch reads.
+enum class Reads {
+    LatestPiece, // ReplyText
+    EachPiece,   // every piece since the last parse, in arrival order
+};
+
 struct ReplyBranch
 {
     qint32 code;
     BranchBody body;
     Clearing clearing;
+    Reads reads = Reads::LatestPiece;
 };
 
 // Applies the rows in order. Past the end of the text a field holds only the

@@ -1,6 +1,6 @@
 #include "replies/ReplyDispatch.h"
 
-#include "app/ExchangeState.h"
+#include "commands/ExchangeState.h"
 #include "replies/ChannelReply.h"
 #include "replies/GprsReply.h"
 #include "replies/HistoryReply.h"
@@ -10,12 +10,13 @@
 #include "replies/SystemReply.h"
 
 #include <array>
+#include <utility>
 
 std::span<const ReplyBranch> replyBranches()
 {
     // clang-format off
     static const std::array branches{
-        //          code  branch               clearing
+        //          code  branch               clearing                 reads
         ReplyBranch{101,  systemReplyRows(),   Clearing::Both},
         ReplyBranch{102,  gprsReplyRows(),     Clearing::Both},
         ReplyBranch{103,  channelReplyRows(),  Clearing::Both},
@@ -23,7 +24,7 @@ std::span<const ReplyBranch> replyBranches()
         ReplyBranch{1501, &commandSlotReply,   Clearing::Nothing},
         ReplyBranch{1502, slotByteReplyRows(), Clearing::Nothing},
         ReplyBranch{999,  &liveDataReply,      Clearing::Both},
-        ReplyBranch{5000, &historyReply,       Clearing::ReplyTextOnly},
+        ReplyBranch{5000, &historyReply,       Clearing::ReplyTextOnly, Reads::EachPiece},
     };
     // clang-format on
     return branches;
@@ -51,11 +52,16 @@ struct RunBody
 
 void parseReply(Form &form, ExchangeState &exchange)
 {
+    const QList<QByteArray> pieces = std::exchange(exchange.PiecesSinceParse, {});
     const ReplyBranch *branch = branchFor(exchange.ExpectedReplyCode);
     if (!branch)
         return;
-    const WorkingText text(exchange.ReplyText);
-    std::visit(RunBody{text, form}, branch->body);
+    if (branch->reads == Reads::EachPiece && !pieces.isEmpty()) {
+        for (const QByteArray &piece : pieces)
+            std::visit(RunBody{WorkingText(piece), form}, branch->body);
+    } else {
+        std::visit(RunBody{WorkingText(exchange.ReplyText), form}, branch->body);
+    }
     if (branch->clearing != Clearing::Nothing)
         exchange.ReplyText.clear();
     if (branch->clearing == Clearing::Both)

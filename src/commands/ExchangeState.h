@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QtGlobal>
 
 // What ties a sent query to the reply that answers it. One instance for the
@@ -11,6 +12,9 @@ struct ExchangeState
     qint32 ExpectedReplyCode = 0;
     // The latest received text, every byte kept.
     QByteArray ReplyText;
+    // Every piece handed to the parse since it last ran, in arrival order: a history
+    // download arrives as records back to back, and none of them may be lost.
+    QList<QByteArray> PiecesSinceParse;
     // What the Open/Close button last did, not whether the port really is open.
     bool PortOpen = false;
 };

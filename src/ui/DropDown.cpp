@@ -4,6 +4,8 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 
+#include <limits>
+
 namespace {
 
 void forgetSelectionWhenEdited(QComboBox *box)
@@ -34,6 +36,10 @@ QComboBox *dropDown(QWidget *parent, const QString &name, const QStringList &ite
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
     box->setCompleter(nullptr);
+    // The toolkit selects the item whose text equals the typed one when editing ends
+    // (focus leaving, Return): here only the user's pick selects an item.
+    QObject::disconnect(box->lineEdit(), &QLineEdit::editingFinished, box, nullptr);
+    box->lineEdit()->setMaxLength(std::numeric_limits<int>::max());
     box->setMaxVisibleItems(16);
     forgetSelectionWhenEdited(box);
     return box;

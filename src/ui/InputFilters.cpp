@@ -2,6 +2,8 @@
 
 #include "commands/Gbk.h"
 
+#include <QCoreApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPointer>
@@ -133,7 +135,7 @@ protected:
         if (event->type() == QEvent::KeyPress)
             return refuses(static_cast<QKeyEvent *>(event));
         if (event->type() == QEvent::InputMethod)
-            return refuses(static_cast<QInputMethodEvent *>(event)->commitString());
+            return refuses(static_cast<QInputMethodEvent *>(event));
         return QObject::eventFilter(watched, event);
     }
 
@@ -151,16 +153,32 @@ private:
         return !accepted;
     }
 
-    // Characters composed by an input method are typed characters too.
-    bool refuses(const QString &committed)
+    // Characters composed by an input method are typed characters too, each one
+    // against the text the one before it left: several committed at once are handed
+    // to the field one by one, and only the refused ones stay out.
+    bool refuses(QInputMethodEvent *composed)
     {
+        const QString committed = composed->commitString();
         if (committed.isEmpty())
             return false;
-        const qsizetype before = toGbk(m_edit->text()).size();
-        for (const QChar c : committed)
-            if (!acceptsTyped(m_filter, c.unicode(), before))
-                return true;
-        return false;
+        const qsizetype first = committed.at(0).isHighSurrogate() && committed.size() > 1 ? 2 : 1;
+        if (committed.size() == first) {
+            const qsizetype before = toGbk(m_edit->text()).size();
+            const bool accepted = acceptsTyped(m_filter, committed.at(0).unicode(), before);
+            if (m_afterKey)
+                m_afterKey(before);
+            return !accepted;
+        }
+        for (qsizetype i = 0; i < committed.size();) {
+            const qsizetype length = committed.at(i).isHighSurrogate() && i + 1 < committed.size() ? 2 : 1;
+            QInputMethodEvent one;
+            one.setCommitString(committed.mid(i, length));
+            QCoreApplication::sendEvent(m_edit, &one);
+            i += length;
+        }
+        QInputMethodEvent rest(composed->preeditString(), composed->attributes());
+        QCoreApplication::sendEvent(m_edit, &rest);
+        return true;
     }
 
     QLineEdit *m_edit;

@@ -3,18 +3,38 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+namespace {
+
+// One codec of each direction per thread; no state is carried from one text to the next.
+QStringDecoder &decoder()
+{
+    thread_local QStringDecoder gbk("GBK", QStringConverter::Flag::Stateless);
+    return gbk;
+}
+
+QStringEncoder &encoder()
+{
+    thread_local QStringEncoder gbk("GBK", QStringConverter::Flag::Stateless);
+    return gbk;
+}
+
+} // namespace
+
 QString fromGbk(const QByteArray &bytes)
 {
-    QStringDecoder decoder("GBK");
-    if (!decoder.isValid())
-        return QString::fromLatin1(bytes);
-    return decoder.decode(bytes);
+    if (!decoder().isValid())
+        return {};
+    return decoder().decode(bytes);
 }
 
 QByteArray toGbk(const QString &text)
 {
-    QStringEncoder encoder("GBK");
-    if (!encoder.isValid())
-        return text.toLatin1();
-    return encoder.encode(text);
+    if (!encoder().isValid())
+        return {};
+    return encoder().encode(text);
+}
+
+bool gbkAvailable()
+{
+    return decoder().isValid() && encoder().isValid();
 }

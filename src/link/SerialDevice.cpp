@@ -1,7 +1,9 @@
 #include "link/SerialDevice.h"
 
 #ifdef Q_OS_UNIX
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 QString notASerialLine([[maybe_unused]] const QString &name)
@@ -10,8 +12,18 @@ QString notASerialLine([[maybe_unused]] const QString &name)
     struct stat info
     {
     };
-    if (name.startsWith(u'/') && ::stat(name.toLocal8Bit().constData(), &info) == 0 && !S_ISCHR(info.st_mode))
-        return QStringLiteral("File handle is not a comm handle ");
-#endif
+    const QByteArray path = name.toLocal8Bit();
+    // A character device is left to the port itself: opening it here too would drop
+    // and raise the modem lines once more.
+    if (!name.startsWith(u'/') || ::stat(path.constData(), &info) != 0 || S_ISCHR(info.st_mode))
+        return {};
+    // What cannot be opened for reading and writing fails as any device that cannot be opened.
+    const int handle = ::open(path.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (handle < 0)
+        return QStringLiteral("Error opening serial port");
+    ::close(handle);
+    return QStringLiteral("File handle is not a comm handle ");
+#else
     return {};
+#endif
 }

@@ -3,5 +3,7 @@
 #include <QString>
 
 // Empty when the name may be a serial line; otherwise the refusal the open gives
-// for an existing file that is no character device.
+// for an existing path that is no character device: "Error opening serial port"
+// when it cannot be opened for reading and writing (a folder, no permission),
+// else "File handle is not a comm handle ".
 QString notASerialLine(const QString &name);

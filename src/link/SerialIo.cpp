@@ -2,6 +2,26 @@
 
 #include "link/SerialDevice.h"
 
+#include <QDeadlineTimer>
+#include <QThread>
+
+#ifdef Q_OS_UNIX
+#include <poll.h>
+#include <sys/ioctl.h>
+#include <termios.h>
+#endif
+
+namespace {
+
+// After a read that found nothing, reading starts again this much later: another
+// program on the same line (a modem manager probing it) may take the bytes first.
+constexpr int RearmMs = 10;
+
+// A byte on the line at 9600 bit/s with a start and a stop bit.
+constexpr double MsPerByte = 10.0 * 1000.0 / 9600.0;
+
+} // namespace
+
 SerialIo::SerialIo()
 {
     m_port.setParent(this);
@@ -10,6 +30,14 @@ SerialIo::SerialIo()
     m_quiet.setInterval(QuietMs);
     m_quiet.setTimerType(Qt::PreciseTimer);
     connect(&m_quiet, &QTimer::timeout, this, &SerialIo::endPiece);
+    m_rearm.setParent(this);
+    m_rearm.setSingleShot(true);
+    m_rearm.setInterval(RearmMs);
+    // A read, even of nothing, has the port watch the line again.
+    connect(&m_rearm, &QTimer::timeout, this, [this] {
+        if (m_port.isOpen())
+            readAvailable();
+    });
     connect(&m_port, &QSerialPort::readyRead, this, &SerialIo::readAvailable);
     connect(&m_port, &QSerialPort::errorOccurred, this, &SerialIo::onError);
 }
@@ -42,9 +70,37 @@ QString SerialIo::open(const QString &name)
 void SerialIo::close()
 {
     m_quiet.stop();
+    m_rearm.stop();
     m_piece.clear();
-    if (m_port.isOpen())
-        m_port.close();
+    if (!m_port.isOpen())
+        return;
+    drainOutput();
+    m_port.close();
+}
+
+// What the window wrote before the close reaches the line: the port's own buffer
+// first, then the system's. Past the bound the rest is dropped, so that the close
+// itself does not wait for a line that does not move.
+void SerialIo::drainOutput()
+{
+    const auto bound = [](qint64 bytes) {
+        return QDeadlineTimer(qMin<qint64>(MostDrainMs, qint64(bytes * MsPerByte) + 200));
+    };
+    const QDeadlineTimer portBuffer = bound(m_port.bytesToWrite());
+    while (m_port.bytesToWrite() > 0 && !portBuffer.hasExpired())
+        if (!m_port.waitForBytesWritten(int(qMax<qint64>(1, portBuffer.remainingTime()))))
+            break;
+#ifdef Q_OS_UNIX
+    const int handle = int(m_port.handle());
+    int pending = 0;
+    if (handle < 0 || ::ioctl(handle, TIOCOUTQ, &pending) != 0 || pending <= 0)
+        return;
+    const QDeadlineTimer line = bound(pending);
+    while (!line.hasExpired() && ::ioctl(handle, TIOCOUTQ, &pending) == 0 && pending > 0)
+        QThread::msleep(5);
+    if (pending > 0)
+        ::tcflush(handle, TCOFLUSH);
+#endif
 }
 
 void SerialIo::write(const QByteArray &data)
@@ -79,9 +135,32 @@ void SerialIo::endPiece()
 
 void SerialIo::onError(QSerialPort::SerialPortError error)
 {
-    if (error == QSerialPort::ResourceError || error == QSerialPort::ReadError ||
-        error == QSerialPort::WriteError)
+    if (error != QSerialPort::ResourceError && error != QSerialPort::ReadError &&
+        error != QSerialPort::WriteError)
+        return;
+    if (lineIsGone()) {
         hangUp();
+        return;
+    }
+    // Nothing to read is no hang-up: another program took the bytes first. The port
+    // stops watching the line after such a read; it watches again shortly, never in a spin.
+    m_port.clearError();
+    if (error != QSerialPort::WriteError && !m_rearm.isActive())
+        m_rearm.start();
+}
+
+// Whether the device reports a hang-up or an error of its own.
+bool SerialIo::lineIsGone() const
+{
+#ifdef Q_OS_UNIX
+    pollfd line{int(m_port.handle()), POLLIN, 0};
+    if (line.fd < 0)
+        return true;
+    const int ready = ::poll(&line, 1, 0);
+    return ready < 0 || (line.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
+#else
+    return true;
+#endif
 }
 
 // The device vanished (adapter pulled, far end closed): deliver what came before,
@@ -90,6 +169,7 @@ void SerialIo::onError(QSerialPort::SerialPortError error)
 void SerialIo::hangUp()
 {
     m_quiet.stop();
+    m_rearm.stop();
     endPiece();
     if (m_port.isOpen())
         m_port.close();

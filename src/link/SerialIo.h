@@ -14,11 +14,15 @@ class SerialIo : public QObject
 public:
     static constexpr int QuietMs = 100;
     static constexpr qsizetype MaxPiece = 2048;
+    // What was written before a close still goes out, for as long as the line
+    // needs for it at 9600 bit/s and a little more, but never longer than this.
+    static constexpr int MostDrainMs = 3000;
 
     SerialIo();
 
     // Empty on success, else the message of the failure.
     QString open(const QString &name);
+    // Lets what was written go out first (within MostDrainMs), then closes.
     void close();
     void write(const QByteArray &data);
 
@@ -29,9 +33,12 @@ private:
     void readAvailable();
     void endPiece();
     void onError(QSerialPort::SerialPortError error);
+    bool lineIsGone() const;
+    void drainOutput();
     void hangUp();
 
     QSerialPort m_port;
     QTimer m_quiet;
+    QTimer m_rearm;
     QByteArray m_piece;
 };

@@ -3,21 +3,44 @@
 #include "link/CommsError.h"
 #include "link/SerialIo.h"
 
-TComm::TComm(QObject *parent) : QObject(parent), m_io(new SerialIo)
+#include <QEventLoop>
+#include <QThread>
+
+TComm::TComm(QObject *parent) : QObject(parent), m_thread(new QThread), m_io(new SerialIo)
 {
     setObjectName(QStringLiteral("Comm1"));
-    m_thread.setObjectName(QStringLiteral("Comm1 I/O"));
-    m_io->moveToThread(&m_thread);
-    connect(&m_thread, &QThread::finished, m_io, &QObject::deleteLater);
+    m_thread->setObjectName(QStringLiteral("Comm1 I/O"));
+    m_io->moveToThread(m_thread);
+    connect(m_thread, &QThread::finished, m_io, &QObject::deleteLater);
     connect(m_io, &SerialIo::pieceReceived, this, &TComm::ReceiveData);
-    m_thread.start(QThread::HighPriority);
+    m_thread->start(QThread::HighPriority);
 }
 
 TComm::~TComm()
 {
-    ClosePort();
-    m_thread.quit();
-    m_thread.wait();
+    // What was written still goes out, but the end of the program does not wait
+    // for a device that hangs: past the bound the thread is left to the process's end.
+    if (m_open)
+        QMetaObject::invokeMethod(m_io, [io = m_io] { io->close(); }, Qt::QueuedConnection);
+    m_thread->quit();
+    if (m_thread->wait(MostExitWaitMs))
+        delete m_thread;
+}
+
+// The work runs on the I/O thread; the window's thread waits for it in an event
+// loop of its own that paints and runs timers but leaves the user's input for later.
+void TComm::runOnIoThread(const std::function<void()> &work)
+{
+    QEventLoop waiting;
+    QMetaObject::invokeMethod(
+        m_io,
+        [work, loop = &waiting] {
+            work();
+            QMetaObject::invokeMethod(
+                loop, [loop] { loop->quit(); }, Qt::QueuedConnection);
+        },
+        Qt::QueuedConnection);
+    waiting.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
 void TComm::OpenPort()
@@ -25,8 +48,7 @@ void TComm::OpenPort()
     ClosePort();
     QString failure;
     const QString name = CommName;
-    QMetaObject::invokeMethod(
-        m_io, [this, name, &failure] { failure = m_io->open(name); }, Qt::BlockingQueuedConnection);
+    runOnIoThread([io = m_io, name, &failure] { failure = io->open(name); });
     if (!failure.isEmpty())
         throw CommsError(failure);
     m_open = true;
@@ -36,9 +58,8 @@ void TComm::ClosePort()
 {
     if (!m_open)
         return;
-    QMetaObject::invokeMethod(
-        m_io, [this] { m_io->close(); }, Qt::BlockingQueuedConnection);
     m_open = false;
+    runOnIoThread([io = m_io] { io->close(); });
 }
 
 bool TComm::WritePort(const QByteArray &data)

@@ -4,8 +4,10 @@
 
 #include <QByteArray>
 #include <QObject>
-#include <QThread>
 
+#include <functional>
+
+class QThread;
 class SerialIo;
 
 // The serial port component: fixed line settings (9600 bit/s, 8 data bits, no
@@ -15,12 +17,17 @@ class TComm : public QObject, public Transport
 {
     Q_OBJECT
 public:
+    // How long the end of the program waits for the port to close.
+    static constexpr int MostExitWaitMs = 5000;
+
     explicit TComm(QObject *parent = nullptr);
     ~TComm() override;
 
     QString CommName;
 
     // Raises CommsError when the port cannot be opened; nothing stays held then.
+    // The window keeps painting while the device opens or closes, however long
+    // it takes; what the user does meanwhile is handled afterwards.
     void OpenPort();
     void ClosePort();
     // False, sending nothing, when the port is closed or the data empty.
@@ -34,7 +41,9 @@ signals:
     void ReceiveData(const QByteArray &piece);
 
 private:
-    QThread m_thread;
+    void runOnIoThread(const std::function<void()> &work);
+
+    QThread *m_thread;
     SerialIo *m_io;
     bool m_open = false;
 };

@@ -40,20 +40,20 @@ class FaultsFloodTest : public QObject
     }
 
 private slots:
-    void receiveBufferShowsAtMost16KiB_data()
+    void receiveBufferShowsAtMostItsBound_data()
     {
         QTest::addColumn<QByteArray>("piece");
         QTest::addColumn<QByteArray>("shown");
         const QByteArray full(ReceiveBufferShown, 'a');
-        QTest::newRow("exactly 16 KiB: all") << full << full;
-        QTest::newRow("one byte more: the first 16 KiB") << full + 'b' << full;
+        QTest::newRow("exactly the bound: all") << full << full;
+        QTest::newRow("one byte more: up to the bound") << full + 'b' << full;
         QTest::newRow("a megabyte on one line") << flood("z") << QByteArray(ReceiveBufferShown, 'z');
         QTest::newRow("NUL before the bound ends it")
             << QByteArray(100, 'c') + '\0' + full << QByteArray(100, 'c');
         QTest::newRow("CR LF cut at the bound")
             << full.first(ReceiveBufferShown - 1) + "\r\nd" << full.first(ReceiveBufferShown - 1) + "\n";
     }
-    void receiveBufferShowsAtMost16KiB()
+    void receiveBufferShowsAtMostItsBound()
     {
         QFETCH(QByteArray, piece);
         QFETCH(QByteArray, shown);

@@ -4,10 +4,10 @@
 
 #include <QtGlobal>
 
-// The most of one piece the receive buffer shows. A reply is a few hundred bytes
-// (a long history answer some kilobytes); a flood of a megabyte on one line
-// would hold the window up while the box lays it out.
-inline constexpr qsizetype ReceiveBufferShown = 16 * 1024;
+// The most of one piece the receive buffer shows. A reply is a few hundred bytes;
+// a gateway read of a long history arrives whole, some hundred kilobytes. Beyond
+// this a flood on one line would hold the window up while the box lays it out.
+inline constexpr qsizetype ReceiveBufferShown = 256 * 1024;
 
 // What the receive buffer shows of a piece: it ends at the first NUL or after
 // its first ReceiveBufferShown bytes, and CR, LF and CR LF each start a new line.

@@ -8,9 +8,9 @@
 #include "LoopCollector.h"
 #include "ProbeClock.h"
 
-#include "commands/ExchangeState.h"
 #include "app/Tmainform1.h"
 #include "app/WidgetForm.h"
+#include "commands/ExchangeState.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -2,8 +2,8 @@
 // parser, on the shown "Data Query" page, so that a cost growing with what the box already
 // holds shows as a slower last append.
 
-#include "commands/ExchangeState.h"
 #include "app/WidgetForm.h"
+#include "commands/ExchangeState.h"
 #include "replies/ReplyDispatch.h"
 #include "ui/DataQueryPage.h"
 

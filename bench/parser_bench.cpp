@@ -3,9 +3,9 @@
 // The floor: one pass over the same 2048 bytes (memchr for a byte that is not there). The worst
 // case: a reply holding none of the tags, where every row's search runs to the end.
 
-#include "commands/ExchangeState.h"
 #include "app/Tmainform1.h"
 #include "app/WidgetForm.h"
+#include "commands/ExchangeState.h"
 #include "commands/Form.h"
 #include "replies/ReplyDispatch.h"
 

@@ -3,9 +3,9 @@
 
 #include "FirstPaint.h"
 
-#include "commands/ExchangeState.h"
 #include "app/Tmainform1.h"
 #include "app/WidgetForm.h"
+#include "commands/ExchangeState.h"
 #include "replies/ReplyDispatch.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "commands/ExchangeState.h"
 #include "app/Tmainform1.h"
+#include "commands/ExchangeState.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

@@ -2,8 +2,8 @@
 
 #include "FakeTransport.h"
 #include "MapForm.h"
-#include "commands/ExchangeState.h"
 #include "commands/CommandTable.h"
+#include "commands/ExchangeState.h"
 #include "commands/HandlerError.h"
 #include "link/SendStep.h"
 #include "replies/ReplyDispatch.h"

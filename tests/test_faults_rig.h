@@ -7,8 +7,8 @@
 // and the process's processor time and peak memory.
 
 #include "MessageBoxes.h"
-#include "commands/ExchangeState.h"
 #include "app/Tmainform1.h"
+#include "commands/ExchangeState.h"
 #include "link/TComm.h"
 
 #include <QComboBox>

@@ -2,8 +2,8 @@
 // configuration program and the events of the TCP client.
 #include "app/Tmainform1.h"
 
-#include "commands/ExchangeState.h"
 #include "app/HandlerGuard.h"
+#include "commands/ExchangeState.h"
 #include "commands/IntegerConversion.h"
 #include "link/GatewayReceive.h"
 

@@ -1,10 +1,10 @@
 #include "app/Tmainform1.h"
 
 #include "app/BufferRows.h"
-#include "commands/ExchangeState.h"
 #include "app/HandlerGuard.h"
 #include "app/WindowHeader.h"
 #include "commands/CommandTable.h"
+#include "commands/ExchangeState.h"
 #include "link/SerialPortNames.h"
 #include "link/SerialReceive.h"
 #include "link/TComm.h"

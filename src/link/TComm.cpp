@@ -21,7 +21,8 @@ TComm::~TComm()
     // What was written still goes out, but the end of the program does not wait
     // for a device that hangs: past the bound the thread is left to the process's end.
     if (m_open)
-        QMetaObject::invokeMethod(m_io, [io = m_io] { io->close(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            m_io, [io = m_io] { io->close(); }, Qt::QueuedConnection);
     m_thread->quit();
     if (m_thread->wait(MostExitWaitMs))
         delete m_thread;

@@ -119,19 +119,21 @@ bool Collector::setClock(const QByteArray &value)
     return true;
 }
 
-// "YYMMDDhhmm" start time, then a two-digit record count.
+// "YYMMDDhhmm" start time, then a record count of two digits (three for a count over 99). The
+// records follow one another without a pause, each ending with CR LF.
 QList<QByteArray> Collector::history(const QByteArray &fields)
 {
-    const auto count = digitsValue(fields.mid(10), 2, 2);
+    const auto count = digitsValue(fields.mid(10), 2, 3);
     const QDateTime start =
         QDateTime::fromString("20" + QString::fromLatin1(fields.left(10)), "yyyyMMddHHmm");
-    if (fields.size() != 12 || !digitsValue(fields, 12, 12) || !count || !start.isValid())
+    if (!digitsValue(fields, 12, 13) || !count || !start.isValid())
         return {refusal};
     const QDateTime now = clock();
     QList<QByteArray> pieces;
     for (const HistoryStore::Entry &e : m_history.select(start, int(*count))) {
         const qint64 second = secondsRunning() - e.time.secsTo(now);
-        pieces.append(historyRecord(e.number, e.time, readingsAt(m_settings, second, m_pulseOrigin)));
+        pieces.append(historyRecord(e.number, e.time, readingsAt(m_settings, second, m_pulseOrigin)) +
+                      "\r\n");
     }
     if (pieces.isEmpty())
         pieces.append(noRecords);

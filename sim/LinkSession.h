@@ -21,7 +21,7 @@ struct LinkOptions
     bool dropEveryOther = false; // the 2nd, 4th, ... command gets no answer
     bool garbage = false;        // a few noise bytes before each reply piece
     bool log = false;            // each command and reply, with a time stamp, on stderr
-    int pieceGapMs = 300;        // quiet between the pieces of one answer (history records)
+    int pieceGapMs = 0;          // quiet between the pieces of one answer (history records)
 };
 
 // One link to the tool: cuts its input into commands, asks the collector and writes the answers out,

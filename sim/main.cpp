@@ -10,11 +10,6 @@
 
 namespace {
 
-// A history record must reach the tool as a piece of its own: over the serial line a pause above
-// 100 ms ends a piece; the tool's gateway read waits 300 ms and parses 200 ms after that.
-constexpr int serialRecordGapMs = 300;
-constexpr int tcpRecordGapMs = 700;
-
 void say(const QString &line, FILE *stream = stdout)
 {
     std::fputs(qPrintable(line + u'\n'), stream);
@@ -50,13 +45,11 @@ int main(int argc, char *argv[])
     sim::PtyPort::removeLinkOnTermination(pty.linkPath());
     sim::LinkOptions serialLink = link;
     serialLink.paced = !options.fast;
-    serialLink.pieceGapMs = serialRecordGapMs;
     sim::LinkSession serial(collector, sim::Link::Serial, QStringLiteral("serial"), serialLink,
                             [&pty](const QByteArray &bytes) { return pty.write(bytes); });
     QObject::connect(&pty, &sim::PtyPort::received, &serial, &sim::LinkSession::receive);
 
     sim::LinkOptions tcpLink = link;
-    tcpLink.pieceGapMs = tcpRecordGapMs;
     sim::GatewayServer gateway(collector, tcpLink);
     if (!gateway.listen(options.listenAddress, options.tcpPort)) {
         say(QStringLiteral("tl380sim: cannot listen on %1:%2: %3")

@@ -83,6 +83,10 @@ private slots:
         auto *edit = w.get<QComboBox>(QStringLiteral("NETCS"))->lineEdit();
         edit->selectAll();
         QTest::keyClicks(edit, QStringLiteral("4 APN"));
+        // Ending the edit picks nothing either.
+        QTest::keyClick(edit, Qt::Key_Return);
+        QFocusEvent leaving(QEvent::FocusOut, Qt::TabFocusReason);
+        QCoreApplication::sendEvent(edit, &leaving);
         QCOMPARE(w.get<QComboBox>(QStringLiteral("NETCS"))->currentIndex(), -1);
         expectLogin(w, false);
     }

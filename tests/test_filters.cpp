@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QPushButton>
 
 namespace {
@@ -151,6 +152,36 @@ private slots:
             edit->setText(start);
         edit->end(false);
         typeInto(edit, keys);
+        QCOMPARE(edit->text(), expected);
+    }
+
+    // Several characters an input method commits at once are typed one by one.
+    void inputMethodText_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("committed");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("Edit2 past its limit") << "Edit2"
+                                              << "12345"
+                                              << "12";
+        QTest::newRow("Edit7 letters among digits") << "Edit7"
+                                                    << "1a2b3"
+                                                    << "123";
+        QTest::newRow("APNname Chinese counts two bytes")
+            << "APNname" << QString(20, QChar(0x7535)) << QString(17, QChar(0x7535));
+    }
+    void inputMethodText()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, committed);
+        QFETCH(QString, expected);
+        PageWindow w;
+        w.pick(QStringLiteral("ComboBox2"), 0);
+        auto *edit = w.get<QLineEdit>(field);
+        edit->clear();
+        QInputMethodEvent composed;
+        composed.setCommitString(committed);
+        QCoreApplication::sendEvent(edit, &composed);
         QCOMPARE(edit->text(), expected);
     }
 

@@ -1,5 +1,8 @@
 #include "PageWindow.h"
 
+#include <QApplication>
+#include <QClipboard>
+
 #include <QPushButton>
 #include <QTabWidget>
 
@@ -319,15 +322,38 @@ private slots:
         QCOMPARE(w.get<QComboBox>(name)->currentText(), text);
     }
 
+    // Typed text selects no item, even the text of one, and Return or focus leaving do not change that.
+    void typedTextKeepsNoSelection_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("no item's text") << "7x";
+        QTest::newRow("an item's text") << "20";
+    }
     void typedTextKeepsNoSelection()
     {
+        QFETCH(QString, typed);
         PageWindow w;
         auto *box = w.get<QComboBox>(QStringLiteral("ComboBox3"));
         box->lineEdit()->selectAll();
-        QTest::keyClicks(box->lineEdit(), QStringLiteral("7x"));
+        QTest::keyClicks(box->lineEdit(), typed);
+        QTest::keyClick(box->lineEdit(), Qt::Key_Return);
+        QFocusEvent leaving(QEvent::FocusOut, Qt::TabFocusReason);
+        QCoreApplication::sendEvent(box->lineEdit(), &leaving);
         QCOMPARE(box->currentIndex(), -1);
-        QCOMPARE(box->currentText(), QStringLiteral("7x"));
+        QCOMPARE(box->currentText(), typed);
         QCOMPARE(box->count(), 39);
+    }
+
+    void longPasteIsKeptWhole()
+    {
+        PageWindow w;
+        const QString text(40000, u'7');
+        QApplication::clipboard()->setText(text);
+        for (QComboBox *box : w.form.findChildren<QComboBox *>()) {
+            box->lineEdit()->selectAll();
+            box->lineEdit()->paste();
+            QVERIFY2(box->currentText() == text, qPrintable(box->objectName()));
+        }
     }
 
     void clearBufferEmptiesHistoryOnly()

@@ -45,6 +45,21 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(w.edit("Edit7"), QStringLiteral("00042"), 1000);
     }
 
+    // Pieces of a history download that arrive while a parse is pending are all appended, in order.
+    void historyKeepsEveryPiece()
+    {
+        Window w;
+        w.get<QPushButton>("Button125")->click();
+        QCOMPARE(w.exchange.ExpectedReplyCode, 5000);
+        for (const char *piece : {"a", "b", "c"}) {
+            w.form.Comm1ReceiveData(piece);
+            QTest::qWait(150);
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(w.shown("Memo7"), QStringLiteral("a\nb\nc\n"), 1000);
+        QTest::qWait(300);
+        QCOMPARE(w.shown("Memo7"), QStringLiteral("a\nb\nc\n"));
+    }
+
     void aPieceUnderCodeZeroFillsNothing()
     {
         Window w;

@@ -3,9 +3,17 @@
 #include "link/TComm.h"
 
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
+#include <atomic>
+#include <memory>
+#include <thread>
+
+#include <fcntl.h>
+#include <poll.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 namespace {
 
@@ -79,7 +87,7 @@ private slots:
     {
         OpenLine line;
         line.pty.write("TQ1:");
-        QTest::qWait(150);
+        QTest::qWait(125);
         line.pty.write("12345;");
         QTRY_COMPARE_WITH_TIMEOUT(line.pieces.size(), 2, 2000);
         QCOMPARE(line.piece(0), QByteArray("TQ1:"));
@@ -91,7 +99,7 @@ private slots:
         OpenLine line;
         for (const char *part : {"TQ1:", "123", "45;"}) {
             line.pty.write(part);
-            QTest::qWait(30);
+            QTest::qWait(60);
         }
         QTest::qWait(250);
         QCOMPARE(line.pieces.size(), 1);
@@ -133,6 +141,19 @@ private slots:
         }
     }
 
+    void folderCannotBeOpened()
+    {
+        const QTemporaryDir folder;
+        TComm comm;
+        comm.CommName = folder.path();
+        try {
+            comm.OpenPort();
+            QFAIL("opened a folder");
+        } catch (const CommsError &error) {
+            QCOMPARE(error.message(), QStringLiteral("Error opening serial port"));
+        }
+    }
+
     void deviceHeldElsewhereFailsToOpen()
     {
         PtyPair pty;
@@ -155,6 +176,61 @@ private slots:
         line.comm.OpenPort();
         QVERIFY(line.comm.WritePort("X"));
         QCOMPARE(line.pty.read(), QByteArray("X"));
+    }
+
+    // A "Set" pressed just before the port is closed, or the program ends, still reaches the collector.
+    void writtenBytesGoOutBeforeTheClose_data()
+    {
+        QTest::addColumn<bool>("destroyed");
+        QTest::newRow("port closed") << false;
+        QTest::newRow("program ending") << true;
+    }
+    void writtenBytesGoOutBeforeTheClose()
+    {
+        QFETCH(bool, destroyed);
+        PtyPair pty;
+        auto comm = std::make_unique<TComm>();
+        comm->CommName = pty.slavePath();
+        comm->OpenPort();
+        const QByteArray command = QByteArray("CFGSET#ST:00123#").repeated(20);
+        QVERIFY(comm->WritePort(command));
+        if (destroyed)
+            comm.reset();
+        else
+            comm->ClosePort();
+        QCOMPARE(pty.read(), command);
+    }
+
+    // A modem manager probing the adapter, or a terminal left on the line, takes bytes first: the port
+    // finds nothing to read, and must go on reading, not take that for a pulled adapter.
+    void bytesTakenByAnotherReaderLeaveThePortOpen()
+    {
+        OpenLine line;
+        const int other = ::open(line.pty.slavePath().toLocal8Bit().constData(), O_RDWR | O_NOCTTY);
+        QVERIFY(other >= 0);
+        std::atomic<bool> stop = false;
+        std::thread thief([&] {
+            pollfd ready{other, POLLIN, 0};
+            char bytes[64];
+            while (!stop)
+                if (::poll(&ready, 1, 10) > 0 && ::read(other, bytes, sizeof bytes) < 0)
+                    break;
+        });
+        // Enough bytes that the other reader wins some of them while the port is already reading.
+        for (int i = 0; i < 500; ++i) {
+            line.pty.write("x");
+            QTest::qWait(1 + i % 3);
+        }
+        stop = true;
+        thief.join();
+        ::close(other);
+        QTest::qWait(200);
+        line.pieces.clear();
+        line.pty.write("TQ1:00012;");
+        QTRY_COMPARE_WITH_TIMEOUT(line.pieces.size(), 1, 2000);
+        QCOMPARE(line.piece(0), QByteArray("TQ1:00012;"));
+        QVERIFY(line.comm.WritePort("PPPPPP#VAR#"));
+        QCOMPARE(line.pty.read(), QByteArray("PPPPPP#VAR#"));
     }
 
     void emptyWriteIsRefused()

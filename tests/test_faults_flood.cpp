@@ -124,7 +124,8 @@ private slots:
         QVERIFY(w.text("Memo8").size() <= ReceiveBufferShown);
         qInfo("gateway, 1 MiB: %lld pieces in %lld ms, window held up at most %lld ms, peak memory %.0f MiB",
               qint64(pieces.size()), took, heartbeat.longestMs(), peakMemoryMiB());
-        QVERIFY2(heartbeat.longestMs() < 1000, qPrintable(QString::number(heartbeat.longestMs())));
+        // Beyond the two 300 ms read waits that may follow one another.
+        QVERIFY2(heartbeat.longestMs() < 1000 + 2 * 300, qPrintable(QString::number(heartbeat.longestMs())));
 
         QVERIFY(w.answersAClick());
         QCOMPARE(gateway.received(19), QByteArray("ZZZZPPPPPP#CHEACK1#"));

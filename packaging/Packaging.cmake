@@ -1,5 +1,5 @@
-# Installation of the desktop entry, icons and AppStream metainfo, and the Debian package
-# (cpack -G DEB). The programs install themselves: src/CMakeLists.txt and sim/CMakeLists.txt.
+# Installation of the desktop entry, icons, AppStream metainfo, manual pages, licence and changelog,
+# and the Debian package (cpack -G DEB). The programs install themselves: src/CMakeLists.txt and sim/CMakeLists.txt.
 
 set(TL380_APP_ID org.tl380.tl380cfg)
 set(packaging ${CMAKE_CURRENT_LIST_DIR})
@@ -15,18 +15,55 @@ if(UNIX AND NOT APPLE)
     endforeach()
 endif()
 
+# The documents: the licence in the machine-readable copyright format, the changelog and a manual
+# page for each program that has one (packaging/man/<program>.1), the last two compressed as Debian
+# keeps them. gzip -9n stores no name and no time, so the same source gives the same bytes.
+if(UNIX)
+    find_program(TL380_GZIP gzip REQUIRED)
+    function(tl380_gzip source compressed)
+        get_filename_component(folder ${compressed} DIRECTORY)
+        string(REGEX REPLACE "\\.gz$" "" uncompressed ${compressed})
+        add_custom_command(OUTPUT ${compressed}
+            COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}
+            COMMAND ${CMAKE_COMMAND} -E copy ${source} ${uncompressed}
+            COMMAND ${TL380_GZIP} -9nf ${uncompressed}
+            DEPENDS ${source}
+            COMMENT "Compressing ${compressed}"
+            VERBATIM)
+    endfunction()
+
+    set(TL380_MAN_PAGES)
+    foreach(program tl380cfg tl380sim tl380ctl)
+        if(EXISTS ${packaging}/man/${program}.1)
+            tl380_gzip(${packaging}/man/${program}.1 ${CMAKE_BINARY_DIR}/man/${program}.1.gz)
+            list(APPEND TL380_MAN_PAGES ${CMAKE_BINARY_DIR}/man/${program}.1.gz)
+        endif()
+    endforeach()
+    tl380_gzip(${packaging}/changelog ${CMAKE_BINARY_DIR}/doc/changelog.gz)
+    add_custom_target(tl380_documents ALL DEPENDS ${TL380_MAN_PAGES} ${CMAKE_BINARY_DIR}/doc/changelog.gz)
+
+    install(FILES ${TL380_MAN_PAGES} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+    install(FILES ${packaging}/copyright ${CMAKE_BINARY_DIR}/doc/changelog.gz
+            DESTINATION ${CMAKE_INSTALL_DOCDIR})
+endif()
+
 set(CPACK_PACKAGE_NAME tl380cfg)
 set(CPACK_PACKAGE_VENDOR "The tl380cfg developers")
-set(CPACK_PACKAGE_CONTACT "The tl380cfg developers")
+# The maintainer is the project, with the project's own address (tl380.org, as in the application
+# ID org.tl380.tl380cfg), not a person's.
+set(CPACK_PACKAGE_CONTACT "The tl380cfg developers <tl380cfg@users.noreply.tl380.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Configuration tool for the TL380 field data collector")
 set(CPACK_PACKAGE_DESCRIPTION "Connects to one TL380 collector over a serial port or a TCP network
 gateway and reads and writes its settings, live readings and history in one
 tabbed window. Includes tl380sim, a collector simulator.")
+set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_SOURCE_DIR}/LICENSE)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 # The libraries' packages (Qt 6, libjpeg, the C++ runtime) come from dpkg-shlibdeps.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Control files with the modes dpkg expects (0644; 0755 for any maintainer script).
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)
 
 # Builds the package from this build tree, unpacks it into a scratch root and starts what it

@@ -52,9 +52,10 @@ if(UNIX)
 endif()
 
 # A stripped program keeps the compilers' version notes (.comment); Debian's own packages drop
-# them as dh_strip does. Runs after the programs' install rules (CMP0082) and only when they are
-# stripped (cpack, cmake --install --strip).
-if(CMAKE_OBJCOPY AND UNIX AND NOT APPLE)
+# them as dh_strip does. Only when the programs are stripped (cpack, cmake --install --strip), after
+# their install rules: the rules are added once the whole project has been read (CMP0082 keeps them
+# after those of every folder), so a program defined anywhere is covered.
+function(tl380_drop_comment_sections)
     foreach(program tl380cfg tl380sim tl380ctl)
         if(TARGET ${program})
             install(CODE "if(CMAKE_INSTALL_DO_STRIP)
@@ -64,6 +65,9 @@ if(CMAKE_OBJCOPY AND UNIX AND NOT APPLE)
 endif()")
         endif()
     endforeach()
+endfunction()
+if(CMAKE_OBJCOPY AND UNIX AND NOT APPLE)
+    cmake_language(DEFER DIRECTORY ${CMAKE_SOURCE_DIR} CALL tl380_drop_comment_sections)
 endif()
 
 set(CPACK_PACKAGE_NAME tl380cfg)

@@ -86,9 +86,9 @@ for page in "$source_dir"/packaging/man/*.1; do
     path=usr/share/man/man1/$(basename "$page").gz
     grep -qx "\./$path" <<<"$contents" || fail "package lacks /$path"
 done
-for program in $(sed -n 's|^\./usr/bin/||p' <<<"$contents"); do
+while read -r program; do
     grep -qx "\./usr/share/man/man1/$program\.1\.gz" <<<"$contents" || fail "/usr/bin/$program has no manual page"
-done
+done < <(sed -n 's|^\./usr/bin/\(..*\)$|\1|p' <<<"$contents")
 
 if command -v lintian >/dev/null; then
     # Any error or warning fails; informational tags are shown (packaging/Packaging.cmake says why

@@ -77,10 +77,41 @@ done
 if grep -Eq '(^|/)(test_|bench|fuzz)' <<<"$contents"; then
     fail "package holds test, bench or fuzz files"
 fi
+# The licence and the changelog, and a manual page for every program: each page the sources hold
+# (packaging/man/<program>.1) is installed compressed, and no program goes without one.
+for path in usr/share/doc/tl380cfg/copyright usr/share/doc/tl380cfg/changelog.gz; do
+    grep -qx "\./$path" <<<"$contents" || fail "package lacks /$path"
+done
+for page in "$source_dir"/packaging/man/*.1; do
+    path=usr/share/man/man1/$(basename "$page").gz
+    grep -qx "\./$path" <<<"$contents" || fail "package lacks /$path"
+done
+while read -r program; do
+    grep -qx "\./usr/share/man/man1/$program\.1\.gz" <<<"$contents" || fail "/usr/bin/$program has no manual page"
+done < <(sed -n 's|^\./usr/bin/\(..*\)$|\1|p' <<<"$contents")
+
+if command -v lintian >/dev/null; then
+    # Any error or warning fails; informational tags are shown (packaging/Packaging.cmake says why
+    # those that stay do).
+    lintian --display-info --fail-on none "$deb" >"$scratch/lintian.log" 2>"$scratch/lintian.err" ||
+        { cat "$scratch/lintian.log" "$scratch/lintian.err" >&2; fail "lintian did not run"; }
+    sed 's/^/lintian: /' "$scratch/lintian.log"
+    if grep -Eq '^[EW]: ' "$scratch/lintian.log"; then
+        fail "lintian reports errors or warnings"
+    fi
+    echo "lintian: no error, no warning"
+else
+    echo "skipped: the Debian policy check needs lintian (package lintian)"
+fi
 
 # --- the scratch root ---
 root=$scratch/root
 dpkg-deb -x "$deb" "$root"
+# The changelog's latest entry is this version: a new version needs its entry.
+changelog_version=$(gzip -dc "$root/usr/share/doc/tl380cfg/changelog.gz" | sed -n '1s/^tl380cfg (\([^)]*\)).*/\1/p')
+package_version=$(dpkg-deb -f "$deb" Version)
+[ "$changelog_version" = "$package_version" ] ||
+    fail "the changelog's latest entry is '$changelog_version', the package $package_version: add an entry to packaging/changelog"
 if command -v appstreamcli >/dev/null; then
     # The whole tree: the metainfo and the desktop entry it launches.
     appstreamcli validate-tree --no-net "$root" >"$scratch/appstream.log" 2>&1 ||

@@ -38,7 +38,7 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     const bool history = application.arguments().contains(QStringLiteral("--history"));
     ExchangeState exchange;
-    Tmainform1 mainform1(exchange);
+    Tmainform1 mainform1(exchange, Tmainform1::StartUp::FirstFrameFirst);
     // Watching from here on: nothing is painted before show().
     FirstPaint probe([&] {
         if (history)

@@ -72,6 +72,25 @@ private slots:
         QVERIFY(w.form.findChild<QObject *>(QStringLiteral("Comm1")));
     }
 
+    // The program shows its first frame before the other pages exist; what the user types meanwhile
+    // waits for the whole window, its input filters included, and the parse timer does not run before.
+    void inputDuringStartUpWaitsForTheWholeWindow()
+    {
+        ExchangeState exchange;
+        Tmainform1 window(exchange, Tmainform1::StartUp::FirstFrameFirst);
+        window.show();
+        QVERIFY(!window.isWhole());
+        QVERIFY(!window.findChild<QTimer *>(QStringLiteral("Timer6"))->isActive());
+        auto *edit = window.findChild<QLineEdit *>(QStringLiteral("Edit2"));
+        edit->clear();
+        QTest::keyClicks(edit, QStringLiteral("1a2"));
+        QCOMPARE(edit->text(), QString());
+        QTRY_VERIFY(window.isWhole());
+        QVERIFY(window.findChild<QPlainTextEdit *>(QStringLiteral("Memo7")));
+        QTRY_COMPARE(edit->text(), QStringLiteral("12"));
+        QVERIFY(!window.findChild<QWidget *>(QStringLiteral("Button10"))->isEnabled());
+    }
+
     void headerShowsEveryTextWhole()
     {
         Window w;

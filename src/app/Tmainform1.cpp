@@ -2,6 +2,7 @@
 
 #include "app/BufferRows.h"
 #include "app/HandlerGuard.h"
+#include "app/StartUpGate.h"
 #include "app/WindowHeader.h"
 #include "commands/CommandTable.h"
 #include "commands/ExchangeState.h"
@@ -27,7 +28,7 @@ constexpr QSize OuterSize{841, 624};
 
 } // namespace
 
-Tmainform1::Tmainform1(ExchangeState &exchange, QWidget *parent)
+Tmainform1::Tmainform1(ExchangeState &exchange, StartUp startUp, QWidget *parent)
     : QWidget(parent), m_exchange(exchange), m_form(this), Comm1(new TComm(this)), Timer6(new QTimer(this)),
       ClientSocket1(new TClientSocket(this)), m_send(m_form, m_exchange, *Comm1, *ClientSocket1)
 {
@@ -43,10 +44,10 @@ Tmainform1::Tmainform1(ExchangeState &exchange, QWidget *parent)
     move(357, 231);
     setFixedSize(OuterSize);
 
-    // The system's serial ports are looked for while the pages are built.
+    // The system's serial ports are looked for while the first page is built.
     std::future<QStringList> systemPorts = lookForSystemPorts();
     buildWindowHeader(this);
-    buildPages(this);
+    m_pages = buildPageControl(this);
     buildBufferRows(this);
     findChild<QComboBox *>(QStringLiteral("SPREALCOM"))->addItems(systemPorts.get());
 
@@ -54,12 +55,33 @@ Tmainform1::Tmainform1(ExchangeState &exchange, QWidget *parent)
     Timer6->setInterval(200);
     // A coarse timer may fire up to 5% (10 ms) early or late; the parse is due 200 ms after the piece.
     Timer6->setTimerType(Qt::PreciseTimer);
+    if (startUp == StartUp::Whole)
+        finishStartUp();
+    else
+        m_gate = new StartUpGate;
+}
+
+// The rest of the window, then its handlers, the parse timer and the start state.
+void Tmainform1::finishStartUp()
+{
+    if (m_whole)
+        return;
+    m_whole = true;
+    buildRemainingPages(m_pages);
     bindHandlers();
     Timer6->start();
     FormCreate();
+    if (m_gate) {
+        m_gate->release();
+        m_gate->deleteLater();
+        m_gate = nullptr;
+    }
 }
 
-Tmainform1::~Tmainform1() = default;
+Tmainform1::~Tmainform1()
+{
+    delete m_gate;
+}
 
 template <typename Handler> void Tmainform1::bind(QObject *sender, Handler handler)
 {
@@ -167,6 +189,14 @@ void Tmainform1::Timer6Timer()
     parseReply(m_form, m_exchange);
 }
 
+void Tmainform1::paintEvent(QPaintEvent *event)
+{
+    QWidget::paintEvent(event);
+    // Queued: it runs once this paint pass, the first frame, is done.
+    if (!m_whole)
+        QMetaObject::invokeMethod(this, &Tmainform1::finishStartUp, Qt::QueuedConnection);
+}
+
 void Tmainform1::showEvent(QShowEvent *event)
 {
     // The designed size is the outer one: the frame, where there is one, comes off the client area.
@@ -174,4 +204,7 @@ void Tmainform1::showEvent(QShowEvent *event)
     if (!frame.isEmpty())
         setFixedSize(OuterSize - frame);
     QWidget::showEvent(event);
+    // Shown but never painted (minimised, off every screen): the window is made whole all the same.
+    if (!m_whole)
+        QTimer::singleShot(250, this, &Tmainform1::finishStartUp);
 }

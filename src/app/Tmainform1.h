@@ -6,7 +6,9 @@
 
 #include <QWidget>
 
+class QTabWidget;
 class QTimer;
+class StartUpGate;
 class TComm;
 struct CommandRow;
 struct ExchangeState;
@@ -17,8 +19,17 @@ class Tmainform1 : public QWidget
 {
     Q_OBJECT
 public:
-    explicit Tmainform1(ExchangeState &exchange, QWidget *parent = nullptr);
+    // Whole: every page is built before the constructor returns. FirstFrameFirst, for the
+    // program itself: the first frame shows the header, the first page and the buffers;
+    // the other pages are built right after it is painted, and the user's input and the
+    // parse timer wait until then. FormCreate runs once every page exists, in both ways.
+    enum class StartUp { Whole, FirstFrameFirst };
+
+    explicit Tmainform1(ExchangeState &exchange, StartUp startUp = StartUp::Whole, QWidget *parent = nullptr);
     ~Tmainform1() override;
+
+    // Whether every page and handler exists and FormCreate has run.
+    bool isWhole() const { return m_whole; }
 
     Form &form() { return m_form; }
 
@@ -41,8 +52,10 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
+    void finishStartUp();
     template <typename Handler> void bind(QObject *sender, Handler handler);
     void bindHandlers();
     void bindGatewayHandlers();
@@ -55,4 +68,7 @@ private:
     QTimer *Timer6;
     TClientSocket *ClientSocket1;
     SendStep m_send;
+    QTabWidget *m_pages;
+    StartUpGate *m_gate = nullptr;
+    bool m_whole = false;
 };

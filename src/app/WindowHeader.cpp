@@ -54,11 +54,19 @@ void buildWindowHeader(QWidget *window)
     titleFont.setPointSize(20);
     title->setFont(titleFont);
     const int room = contactLeft - Margin - TitleLeft;
+    // The width grows with the size: one measurement finds the size that fits, or nearly
+    // (each size measured loads the face once more).
+    if (const int wide = textWidth(title); wide > room) {
+        titleFont.setPointSize(std::max(12, titleFont.pointSize() * room / wide));
+        title->setFont(titleFont);
+    }
     while (textWidth(title) > room && titleFont.pointSize() > 12) {
         titleFont.setPointSize(titleFont.pointSize() - 1);
         title->setFont(titleFont);
     }
-    title->setStyleSheet(QStringLiteral("color: black"));
+    QPalette black = title->palette();
+    black.setColor(QPalette::WindowText, Qt::black);
+    title->setPalette(black);
     const int titleWidth = std::min(textWidth(title), room);
     title->setGeometry(TitleLeft, 4, titleWidth, 38);
 

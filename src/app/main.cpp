@@ -20,7 +20,7 @@ int main(int argc, char *argv[])
         return 1;
     }
     ExchangeState exchange;
-    Tmainform1 mainform1(exchange);
+    Tmainform1 mainform1(exchange, Tmainform1::StartUp::FirstFrameFirst);
     mainform1.show();
     return application.exec();
 }

@@ -1,7 +1,10 @@
 #include "ui/DropDown.h"
 
 #include <QComboBox>
+#include <QCompleter>
+#include <QCoreApplication>
 #include <QLineEdit>
+#include <QPointer>
 #include <QSignalBlocker>
 
 #include <limits>
@@ -22,6 +25,15 @@ void forgetSelectionWhenEdited(QComboBox *box)
     });
 }
 
+// One for every box: it only stands in while the edit field is handed over.
+QCompleter *standInCompleter()
+{
+    static QPointer<QCompleter> standIn;
+    if (!standIn)
+        standIn = new QCompleter(QCoreApplication::instance());
+    return standIn;
+}
+
 } // namespace
 
 QComboBox *dropDown(QWidget *parent, const QString &name, const QStringList &items, int startIndex,
@@ -33,7 +45,13 @@ QComboBox *dropDown(QWidget *parent, const QString &name, const QStringList &ite
     // Filled before the edit field exists, so that the field takes its text once, not once per item.
     box->addItems(items);
     box->setCurrentIndex(startIndex);
-    box->setEditable(true);
+    // Editable through an edit field of our own: setEditable() would also build the list's popup,
+    // which waits for the user's first look at the list, and a completer, which goes at once. The
+    // stand-in completer keeps the box from making its own.
+    auto *edit = new QLineEdit(box);
+    edit->setPalette(box->palette());
+    edit->setCompleter(standInCompleter());
+    box->setLineEdit(edit);
     box->setInsertPolicy(QComboBox::NoInsert);
     box->setCompleter(nullptr);
     // The toolkit selects the item whose text equals the typed one when editing ends

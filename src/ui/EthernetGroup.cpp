@@ -36,7 +36,9 @@ QGroupBox *buildEthernetGroup(QWidget *page)
     status->setMinimumWidth(
         QFontMetrics(status->font()).horizontalAdvance(QStringLiteral("Connection Failed")));
     row->addWidget(status, 1);
-    row->addWidget(button(group, QStringLiteral("Button13"), QStringLiteral("Connect"), {}));
+    QPushButton *connectButton = button(group, QStringLiteral("Button13"), QStringLiteral("Connect"), {});
+    connectButton->setEnabled(false); // until the gateway is picked as the link
+    row->addWidget(connectButton);
     row->addWidget(button(group, QStringLiteral("Button9"), QStringLiteral("Disconnect"), {}));
     row->addWidget(button(group, QStringLiteral("Button37"), QStringLiteral("Gateway Params Query"), {}));
     return group;

@@ -36,7 +36,7 @@ const std::array<PageRow, 7> pages{{
 
 } // namespace
 
-QTabWidget *buildPages(QWidget *window)
+QTabWidget *buildPageControl(QWidget *window)
 {
     auto *pageControl = new QTabWidget(window);
     pageControl->setObjectName(QStringLiteral("PageControl1"));
@@ -46,12 +46,18 @@ QTabWidget *buildPages(QWidget *window)
     tabFace.setStretch(QFont::SemiCondensed);
     pageControl->tabBar()->setFont(tabFace);
     for (const PageRow &row : pages) {
-        // Made inside the tabs, so that sizes taken while building follow the window's font.
         auto *page = new QWidget(pageControl);
         page->setObjectName(QLatin1String(row.name));
-        row.build(page);
         const int at = pageControl->addTab(page, QLatin1String(row.caption));
         pageControl->tabBar()->setTabTextColor(at, Qt::blue);
     }
+    // Made inside the tabs, so that sizes taken while building follow the window's font.
+    pages.front().build(pageControl->widget(0));
     return pageControl;
+}
+
+void buildRemainingPages(QTabWidget *pageControl)
+{
+    for (int at = 1; at < int(pages.size()); ++at)
+        pages[size_t(at)].build(pageControl->widget(at));
 }

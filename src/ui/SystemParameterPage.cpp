@@ -27,8 +27,10 @@ void buildLinkControls(QWidget *page)
     label(page, QStringLiteral("SPREALCOMCaption"), QStringLiteral("COM Port:"), {356, 12, 56, 16});
     // The window adds the system's own ports once it has them (lookForSystemPorts).
     dropDown(page, QStringLiteral("SPREALCOM"), fixedPortChoices(), 0, {414, 8, 100, 22});
-    button(page, QStringLiteral("Button10"), QStringLiteral("Open"), {520, 7, 75, 25});
-    button(page, QStringLiteral("Button14"), QStringLiteral("Communication Test"), {603, 7, 130, 25});
+    // Usable once a link mode is picked and the port is open.
+    button(page, QStringLiteral("Button10"), QStringLiteral("Open"), {520, 7, 75, 25})->setEnabled(false);
+    button(page, QStringLiteral("Button14"), QStringLiteral("Communication Test"), {603, 7, 130, 25})
+        ->setEnabled(false);
 
     label(page, QStringLiteral("MKXINGHAOCaption"), QStringLiteral("Model Number:"), {8, 42, 140, 16});
     dropDown(page, QStringLiteral("MKXINGHAO"),

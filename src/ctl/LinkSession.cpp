@@ -33,6 +33,16 @@ QString serialCause(const QString &device)
     return QStringLiteral("it is no serial port");
 }
 
+// The window reports socket errors by their Windows Sockets numbers.
+QString gatewayCause(const QString &fault)
+{
+    if (fault.contains(QLatin1String("10061")))
+        return QStringLiteral("refused: is the gateway on, and listening on that port?");
+    if (fault.contains(QLatin1String("10060")))
+        return QStringLiteral("no answer in time: is the address right?");
+    return QStringLiteral("the network refused the connection");
+}
+
 } // namespace
 
 QString LinkTarget::name() const
@@ -103,15 +113,13 @@ void LinkSession::openGateway()
     } catch (const HandlerError &error) {
         m_fault = error.message();
     }
-    const bool connected =
-        m_fault.isEmpty() && waitFor([this] { return m_connected || !m_fault.isEmpty(); }, m_timeoutMs);
+    if (m_fault.isEmpty())
+        waitFor([this] { return m_connected || !m_fault.isEmpty(); }, m_timeoutMs);
     if (m_connected)
         return;
     if (!m_fault.isEmpty())
-        throw CtlFailure(LinkError,
-                         QStringLiteral("%1: cannot connect: %2: is the gateway on and listening there?")
-                             .arg(m_target.name(), m_fault));
-    Q_UNUSED(connected);
+        throw CtlFailure(LinkError, QStringLiteral("%1: cannot connect: %2 (%3)")
+                                        .arg(m_target.name(), gatewayCause(m_fault), m_fault));
     throw CtlFailure(LinkError,
                      QStringLiteral("%1: no answer to the connection within %2 s: is the address right?")
                          .arg(m_target.name())

@@ -3,6 +3,8 @@
 #include "app/WidgetForm.h"
 #include "link/SendStep.h"
 #include "link/TClientSocket.h"
+#include "link/Trace.h"
+#include "link/TracedTransport.h"
 
 #include <QWidget>
 
@@ -21,6 +23,9 @@ public:
     ~Tmainform1() override;
 
     Form &form() { return m_form; }
+    // Notes every command sent and every piece received in the file (--trace).
+    bool openTrace(const QString &path);
+    QString traceError() const { return m_trace.errorString(); }
 
     void FormCreate();
     void ComboBox2Change();
@@ -54,5 +59,8 @@ private:
     TComm *Comm1;
     QTimer *Timer6;
     TClientSocket *ClientSocket1;
+    Trace m_trace;
+    TracedTransport m_tracedSerial;
+    TracedTransport m_tracedGateway;
     SendStep m_send;
 };

@@ -69,13 +69,21 @@ bool readableHere(const CtlRun &run, const ProfileKey &key)
 QByteArray profileText(CtlRun &run, const QList<const ProfilePage *> &pages)
 {
     QJsonObject profile;
+    QStringList skipped;
     for (const ProfilePage *page : pages) {
         QJsonObject settings;
-        for (const ProfileKey &key : profileKeys())
-            if (QLatin1String(key.page) == QLatin1String(page->page) && readableHere(run, key))
+        for (const ProfileKey &key : profileKeys()) {
+            if (QLatin1String(key.page) != QLatin1String(page->page))
+                continue;
+            if (readableHere(run, key))
                 settings.insert(QLatin1String(key.key), run.form.shown(QLatin1String(key.control)));
+            else
+                skipped << fullName(key);
+        }
         profile.insert(QLatin1String(page->page), settings);
     }
+    if (!skipped.isEmpty())
+        CtlRun::note(QStringLiteral("skipped, read over the serial link only: %1").arg(skipped.join(u", ")));
     return QJsonDocument(profile).toJson(QJsonDocument::Indented);
 }
 

@@ -14,14 +14,17 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral(TL380_VERSION));
     const ParsedCommandLine parsed = parseCommandLine(QCoreApplication::arguments());
     if (!parsed.options) {
-        std::fprintf(parsed.status == Done ? stdout : stderr, "%s\n", qPrintable(parsed.text.trimmed()));
+        if (parsed.status == Done)
+            std::printf("%s\n", qPrintable(parsed.text.trimmed()));
+        else
+            std::fprintf(stderr, "tl380ctl: %s\n", qPrintable(parsed.text.trimmed()));
         return parsed.status;
     }
     if (!gbkAvailable()) {
         std::fprintf(stderr,
                      "tl380ctl: this Qt has no GBK (code page 936) text codec, so the collector's text "
                      "cannot be read or written: install a Qt built with ICU\n");
-        return LinkError;
+        return UsageError;
     }
     const QString &command = parsed.options->command;
     try {

@@ -60,6 +60,8 @@ private slots:
     void readWriteDiff();
     void profileFaultSendsNothing_data();
     void profileFaultSendsNothing();
+    void historyKeepsEveryRecord_data();
+    void historyKeepsEveryRecord();
     void droppedCommandIsLinkError();
     void traceHoldsEachExchangeInOrder();
 };
@@ -152,6 +154,30 @@ void TestCtlProgram::profileFaultSendsNothing()
     QCOMPARE(run.status, 2);
     QVERIFY2(run.err.contains(message), run.err);
     QCOMPARE(contentOf(trace), QByteArray());
+}
+
+void TestCtlProgram::historyKeepsEveryRecord_data()
+{
+    readWriteDiff_data();
+}
+
+// Records come back to back; each one reaches the file, as received, one a line.
+void TestCtlProgram::historyKeepsEveryRecord()
+{
+    QFETCH(bool, gateway);
+    QTemporaryDir dir;
+    Simulator sim({QStringLiteral("--fast")}, dir.filePath(QStringLiteral("tty")));
+    const QString file = dir.filePath(QStringLiteral("history.txt"));
+    // The simulator keeps a record every 15 minutes up to its start.
+    const QString from =
+        QDateTime::currentDateTime().addSecs(-20 * 3600).toString(QStringLiteral("yyyy-MM-dd HH:mm"));
+    const Run run = ctl(QStringList{"history", "--from", from, "--count", "8", "--timeout", "1", "-o", file} +
+                        linkOf(sim, gateway));
+    QVERIFY2(run.status == 0, run.err);
+    const QList<QByteArray> records = contentOf(file).trimmed().split('\n');
+    QCOMPARE(records.size(), 8);
+    for (const QByteArray &record : records)
+        QVERIFY2(record.startsWith("REC:") && record.trimmed().endsWith(';'), record);
 }
 
 // A collector that ignores a command is a link error once the timeout has passed, not a hang.

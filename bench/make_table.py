@@ -86,6 +86,21 @@ for link, label, specified in (("serial", "serial", 300.0), ("tcp", "TCP", 500.0
     row(f"Last reply byte to fields filled, {label} (ms)", f"{fill:.1f}", f"{specified:.0f} (specified)",
         f"{fill / specified:.3f} ({late:+.1f} ms)", "within 5 ms", abs(late) <= 5)
 
+# 2b: tl380ctl reading every page, side by side with the window doing the same reads.
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import ctl_read_timing  # noqa: E402
+
+ctl = ctl_read_timing.measure(build, 5)
+r = ctl["serial"]
+row("`tl380ctl read`, every page, serial 9600 bit/s (ms; the window)", f"{r['ctl'] * 1e3:.0f}; {r['window'] * 1e3:.0f}",
+    f"{r['link'] * 1e3:.0f} (line time of {r['bytes']} bytes + 100 ms quiet x {r['answers']} answers)",
+    f"{r['ctl'] / r['link']:.2f}", "<= 1.10", r["ctl"] / r["link"] <= 1.10)
+r = ctl["gateway"]
+over = (r["ctl"] - r["link"]) * 1e3
+row("`tl380ctl read`, every page it can, gateway (ms; the window)", f"{r['ctl'] * 1e3:.0f}; {r['window'] * 1e3:.0f}",
+    f"{r['link'] * 1e3:.0f} (300 ms wait x {r['answers']} answers)",
+    f"{r['ctl'] / r['link']:.3f} ({over:+.0f} ms)", "300 ms a reply, no more (5 ms)", over <= 5 * r["answers"])
+
 # 3: the parser, Google Benchmark, median of repetitions.
 parser_path = program("parser_bench")
 if os.path.exists(parser_path):

@@ -59,9 +59,9 @@ private slots:
         QFETCH(int, typed);
         QFETCH(int, lengthBefore);
         QFETCH(bool, accepted);
-        const FieldFilter *filter = findFieldFilter(field.constData());
-        QVERIFY(filter);
-        QCOMPARE(acceptsTyped(*filter, char16_t(typed), lengthBefore), accepted);
+        const TypingRule *rule = typingRuleOf(QString::fromLatin1(field));
+        QVERIFY(rule);
+        QCOMPARE(acceptsTyped(*rule, char16_t(typed), lengthBefore), accepted);
     }
 
     void unfilteredFieldsHaveNoRow_data()
@@ -75,7 +75,7 @@ private slots:
     void unfilteredFieldsHaveNoRow()
     {
         QFETCH(QByteArray, field);
-        QVERIFY(!findFieldFilter(field.constData()));
+        QVERIFY(!typingRuleOf(QString::fromLatin1(field)));
     }
 
     void typing_data()

@@ -88,5 +88,12 @@ void Tmainform1::ClientSocket1Read()
     // The rest of the answer gets time to arrive; the window waits with it.
     QThread::msleep(300);
     gatewayDataReadable(
-        m_form, m_exchange, [this] { return ClientSocket1->ReceiveText(); }, [this] { startParseTimer(); });
+        m_form, m_exchange,
+        [this] {
+            const QByteArray piece = ClientSocket1->ReceiveText();
+            if (!piece.isEmpty())
+                m_trace.received("gateway", piece);
+            return piece;
+        },
+        [this] { startParseTimer(); });
 }

@@ -30,7 +30,9 @@ constexpr QSize OuterSize{841, 624};
 
 Tmainform1::Tmainform1(ExchangeState &exchange, StartUp startUp, QWidget *parent)
     : QWidget(parent), m_exchange(exchange), m_form(this), Comm1(new TComm(this)), Timer6(new QTimer(this)),
-      ClientSocket1(new TClientSocket(this)), m_send(m_form, m_exchange, *Comm1, *ClientSocket1)
+      ClientSocket1(new TClientSocket(this)), m_tracedSerial(*Comm1, m_trace, "serial"),
+      m_tracedGateway(*ClientSocket1, m_trace, "gateway"),
+      m_send(m_form, m_exchange, m_tracedSerial, m_tracedGateway)
 {
     setObjectName(QStringLiteral("mainform1"));
     setWindowTitle(QStringLiteral("TL380H-AB"));
@@ -171,8 +173,14 @@ void Tmainform1::Label20Click()
     m_form.setShown(QStringLiteral("Button15"), true);
 }
 
+bool Tmainform1::openTrace(const QString &path)
+{
+    return m_trace.open(path);
+}
+
 void Tmainform1::Comm1ReceiveData(const QByteArray &piece)
 {
+    m_trace.received("serial", piece);
     serialPieceReceived(m_form, m_exchange, piece, [this] { startParseTimer(); });
 }
 

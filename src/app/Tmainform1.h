@@ -3,6 +3,8 @@
 #include "app/WidgetForm.h"
 #include "link/SendStep.h"
 #include "link/TClientSocket.h"
+#include "link/Trace.h"
+#include "link/TracedTransport.h"
 
 #include <QWidget>
 
@@ -32,6 +34,9 @@ public:
     bool isWhole() const { return m_whole; }
 
     Form &form() { return m_form; }
+    // Notes every command sent and every piece received in the file (--trace).
+    bool openTrace(const QString &path);
+    QString traceError() const { return m_trace.errorString(); }
 
     void FormCreate();
     void ComboBox2Change();
@@ -67,6 +72,9 @@ private:
     TComm *Comm1;
     QTimer *Timer6;
     TClientSocket *ClientSocket1;
+    Trace m_trace;
+    TracedTransport m_tracedSerial;
+    TracedTransport m_tracedGateway;
     SendStep m_send;
     QTabWidget *m_pages;
     StartUpGate *m_gate = nullptr;

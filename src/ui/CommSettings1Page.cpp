@@ -1,9 +1,9 @@
 #include "ui/CommSettings1Page.h"
 
+#include "commands/ItemLists.h"
 #include "ui/CommandSlotGroup.h"
 #include "ui/Controls.h"
 #include "ui/DropDown.h"
-#include "ui/ItemLists.h"
 #include "ui/PageGrid.h"
 
 #include <QComboBox>
@@ -46,15 +46,6 @@ const DataPointRow dataPoints[] = {
 };
 // clang-format on
 
-// Two of the format drop-downs carry one more, empty, item at the end.
-QStringList formatsOf(const QString &name)
-{
-    QStringList items = dataFormats();
-    if (name == QLatin1String("MAD3XIN") || name == QLatin1String("MPD1XIN"))
-        items << QString();
-    return items;
-}
-
 QGroupBox *dataPointGroup(QWidget *page)
 {
     QGroupBox *group =
@@ -75,7 +66,7 @@ QGroupBox *dataPointGroup(QWidget *page)
             fitChars(field(group, QLatin1String(row.address), QLatin1String(row.startAddress), {}), 4), at,
             2);
         grid->addWidget(fitChars(field(group, QLatin1String(row.length), QStringLiteral("0"), {}), 4), at, 3);
-        grid->addWidget(fitChars(dropDown(group, format, formatsOf(format), 0, {}), 17), at, 4);
+        grid->addWidget(fitChars(dropDown(group, format, dataFormatsOf(format), 0, {}), 17), at, 4);
         grid->addWidget(
             fitChars(field(group, QLatin1String(row.coefficient), QStringLiteral("00001"), {}), 6), at, 5);
         grid->addWidget(snug(button(group, QLatin1String(row.button), QStringLiteral("Set"), {})), at++, 6);
@@ -98,10 +89,9 @@ QGroupBox *portGroup(QWidget *page)
 
     choice(0, "MR485BT", "Baud Rate:", baudRates(), 3);
     // One "Set" on the stop-bit row sends all three serial settings.
-    choice(1, "RS485STOP", "Stop Bit:", {QStringLiteral("1 bit"), QStringLiteral("2 bit")}, 0);
+    choice(1, "RS485STOP", "Stop Bit:", stopBits(), 0);
     setButton(1, "Button11");
-    choice(2, "MR485JN", "Parity:", {QStringLiteral("None"), QStringLiteral("Odd"), QStringLiteral("Even")},
-           0);
+    choice(2, "MR485JN", "Parity:", parities(), 0);
 
     grid->addWidget(caption(group, QStringLiteral("RS485DTM"), QStringLiteral("RTS Pin Delay Time:")), 3, 0);
     grid->addWidget(fitChars(field(group, QStringLiteral("RS485DTM"), {}, {}), 5), 3, 1, Qt::AlignLeft);

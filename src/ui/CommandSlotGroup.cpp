@@ -1,8 +1,8 @@
 #include "ui/CommandSlotGroup.h"
 
+#include "commands/ItemLists.h"
 #include "ui/Controls.h"
 #include "ui/DropDown.h"
-#include "ui/ItemLists.h"
 #include "ui/PageGrid.h"
 
 #include <QComboBox>

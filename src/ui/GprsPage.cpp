@@ -1,8 +1,8 @@
 #include "ui/GprsPage.h"
 
+#include "commands/ItemLists.h"
 #include "ui/Controls.h"
 #include "ui/DropDown.h"
-#include "ui/ItemLists.h"
 #include "ui/PageGrid.h"
 
 #include <QCheckBox>
@@ -103,10 +103,8 @@ void buildSettings(QWidget *group, QGridLayout *grid)
     column.addressRow();
     for (const FieldRow &row : serverRows)
         column.fieldRow(row);
-    column.dropDownRow("ComboBox11", "TCP/UDP:", {QStringLiteral("TCP"), QStringLiteral("UDP")}, 5,
-                       "Button31");
-    column.dropDownRow("ComboBox14", "GPRS Enable:", {QStringLiteral("Close"), QStringLiteral("Open")}, 5,
-                       "Button6");
+    column.dropDownRow("ComboBox11", "TCP/UDP:", transportProtocols(), 5, "Button31");
+    column.dropDownRow("ComboBox14", "GPRS Enable:", gprsEnables(), 5, "Button6");
 }
 
 void buildStatus(QWidget *group, QGridLayout *grid)
@@ -131,15 +129,11 @@ void buildStatus(QWidget *group, QGridLayout *grid)
     grid->addWidget(caption(group, QStringLiteral("ComboBox22"), QStringLiteral("Network Access Method:")),
                     row, 0);
     grid->addWidget(
-        fitChars(dropDown(group, QStringLiteral("ComboBox22"),
-                          {QStringLiteral("0 DNS Connection"), QStringLiteral("1 IP Connection")}, 1, {}),
-                 13),
-        row++, 1, Qt::AlignLeft);
+        fitChars(dropDown(group, QStringLiteral("ComboBox22"), gatewayAccessMethods(), 1, {}), 13), row++, 1,
+        Qt::AlignLeft);
     grid->addWidget(caption(group, QStringLiteral("DNSIP"), QStringLiteral("Connection Method:")), row, 0);
-    grid->addWidget(fitChars(dropDown(group, QStringLiteral("DNSIP"),
-                                      {QStringLiteral("0 DNS"), QStringLiteral("1 IP")}, 1, {}),
-                             6),
-                    row++, 1, Qt::AlignLeft);
+    grid->addWidget(fitChars(dropDown(group, QStringLiteral("DNSIP"), connectionMethods(), 1, {}), 6), row++,
+                    1, Qt::AlignLeft);
 
     grid->setRowStretch(row++, 1);
     grid->addWidget(button(group, QStringLiteral("Button1"), QStringLiteral("Read Parameters"), {}), row, 0,

@@ -9,86 +9,11 @@
 #include <QPointer>
 #include <QPushButton>
 
-#include <array>
 #include <cstring>
 #include <functional>
 #include <optional>
 
 namespace {
-
-using enum CharacterSet;
-
-// clang-format off
-const std::array<FieldFilter, 43> fieldFilters{{
-    {"Edit7",     Digits,        5},
-    {"Edit2",     Digits,        2},
-    {"APNname",   Any,           33},
-    {"DNSuser",   Any,           33},
-    {"DNSpass",   Any,           11},
-    {"Edit22",    Any,           30},
-    {"IP1_1",     Digits,        3},
-    {"IP1_2",     Digits,        3},
-    {"IP1_3",     Digits,        3},
-    {"IP1_4",     Digits,        3},
-    {"Edit18",    Digits,        5},
-    {"Edit19",    Digits,        4},
-    {"Edit20",    Digits,        4},
-    {"AD1H",      SignedDecimal, 5},
-    {"AD1L",      SignedDecimal, 5},
-    {"AD1LD",     SignedDecimal, 5},
-    {"AD2H",      SignedDecimal, 5},
-    {"AD2L",      SignedDecimal, 5},
-    {"AD2LD",     SignedDecimal, 5},
-    {"AD3H",      SignedDecimal, 5},
-    {"AD3L",      SignedDecimal, 5},
-    {"AD3LD",     SignedDecimal, 5},
-    {"AD4H",      SignedDecimal, 5},
-    {"AD4L",      SignedDecimal, 5},
-    {"AD4LD",     SignedDecimal, 5},
-    {"PUSET1",    Digits,        8},
-    {"PUSET2",    Digits,        8},
-    {"COMDDATA1", UpperHex,      NoLimit},
-    {"COMDDATA2", UpperHex,      NoLimit},
-    {"ACOMBY1",   UpperHex,      2},
-    {"ACOMBY2",   UpperHex,      2},
-    {"ACOMBY3",   UpperHex,      2},
-    {"BCOMBY1",   UpperHex,      2},
-    {"BCOMBY2",   UpperHex,      2},
-    {"BCOMBY3",   UpperHex,      2},
-    {"MAD1MADR",  SignedDecimal, 3},
-    {"MAD2MADR",  SignedDecimal, 3},
-    {"MAD3MADR",  SignedDecimal, 3},
-    {"MAD4MADR",  SignedDecimal, 3},
-    {"MPD1MADR",  SignedDecimal, 3},
-    {"MPD2MADR",  SignedDecimal, 3},
-    {"RS485DTM",  SignedDecimal, 3},
-    {"Edit3",     UpperHex,      NoLimit},
-}};
-// Every other field takes anything: discomm, Edit6, Edit34, DLA1, DLA2, MPD3MADR, the
-// Length and Coefficient fields, and the command and byte fields of slots 3 and 4.
-// clang-format on
-
-bool isDigit(char16_t c)
-{
-    return c >= u'0' && c <= u'9';
-}
-
-bool inSet(CharacterSet set, char16_t c)
-{
-    if (c == Backspace)
-        return true;
-    switch (set) {
-    case Digits:
-        return isDigit(c);
-    case SignedDecimal:
-        return isDigit(c) || c == u'.' || c == u'-';
-    case UpperHex:
-        return isDigit(c) || (c >= u'A' && c <= u'F');
-    case Any:
-        return true;
-    }
-    return false;
-}
 
 // The character code a keystroke types, as the field would receive it; none
 // for keys that only move the caret, delete forward or move the focus.
@@ -123,8 +48,8 @@ std::optional<char16_t> typedCharacter(const QKeyEvent &key)
 class KeyFilter : public QObject
 {
 public:
-    KeyFilter(QLineEdit *edit, const FieldFilter &filter, std::function<void(qsizetype)> afterKey)
-        : QObject(edit), m_edit(edit), m_filter(filter), m_afterKey(std::move(afterKey))
+    KeyFilter(QLineEdit *edit, const TypingRule &rule, std::function<void(qsizetype)> afterKey)
+        : QObject(edit), m_edit(edit), m_rule(rule), m_afterKey(std::move(afterKey))
     {
         edit->installEventFilter(this);
     }
@@ -147,7 +72,7 @@ private:
             return false;
         // The whole text counts, selected or not.
         const qsizetype before = toGbk(m_edit->text()).size();
-        const bool accepted = acceptsTyped(m_filter, *typed, before);
+        const bool accepted = acceptsTyped(m_rule, *typed, before);
         if (m_afterKey)
             m_afterKey(before);
         return !accepted;
@@ -164,7 +89,7 @@ private:
         const qsizetype first = committed.at(0).isHighSurrogate() && committed.size() > 1 ? 2 : 1;
         if (committed.size() == first) {
             const qsizetype before = toGbk(m_edit->text()).size();
-            const bool accepted = acceptsTyped(m_filter, committed.at(0).unicode(), before);
+            const bool accepted = acceptsTyped(m_rule, committed.at(0).unicode(), before);
             if (m_afterKey)
                 m_afterKey(before);
             return !accepted;
@@ -182,35 +107,29 @@ private:
     }
 
     QLineEdit *m_edit;
-    FieldFilter m_filter;
+    TypingRule m_rule;
     std::function<void(qsizetype)> m_afterKey;
 };
 
 } // namespace
 
-bool acceptsTyped(const FieldFilter &filter, char16_t typed, qsizetype lengthBefore)
+bool acceptsTyped(const TypingRule &rule, char16_t typed, qsizetype lengthBefore)
 {
-    if (!inSet(filter.set, typed))
+    if (typed == Backspace)
+        return true;
+    if (!typeable(rule.characters, typed))
         return false;
-    return filter.limit == NoLimit || typed == Backspace || lengthBefore < filter.limit;
-}
-
-const FieldFilter *findFieldFilter(const char *field)
-{
-    for (const FieldFilter &filter : fieldFilters)
-        if (std::strcmp(filter.field, field) == 0)
-            return &filter;
-    return nullptr;
+    return rule.mostBytes < 0 || lengthBefore < rule.mostBytes;
 }
 
 void installInputFilters(QWidget *window)
 {
-    for (const FieldFilter &filter : fieldFilters) {
-        auto *edit = window->findChild<QLineEdit *>(QLatin1String(filter.field));
+    for (const TypingRule &rule : typingRules()) {
+        auto *edit = window->findChild<QLineEdit *>(QLatin1String(rule.field));
         if (!edit)
             continue;
         std::function<void(qsizetype)> afterKey;
-        if (std::strcmp(filter.field, "RS485DTM") == 0) {
+        if (std::strcmp(rule.field, "RS485DTM") == 0) {
             // The button is usable when the text a keystroke finds is two characters long.
             QPointer<QPushButton> set = window->findChild<QPushButton *>(QStringLiteral("Button83"));
             afterKey = [set](qsizetype before) {
@@ -218,6 +137,6 @@ void installInputFilters(QWidget *window)
                     set->setEnabled(before == 2);
             };
         }
-        new KeyFilter(edit, filter, std::move(afterKey));
+        new KeyFilter(edit, rule, std::move(afterKey));
     }
 }

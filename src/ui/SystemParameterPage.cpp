@@ -1,10 +1,10 @@
 #include "ui/SystemParameterPage.h"
 
+#include "commands/ItemLists.h"
 #include "link/SerialPortNames.h"
 #include "ui/Controls.h"
 #include "ui/DropDown.h"
 #include "ui/EthernetGroup.h"
-#include "ui/ItemLists.h"
 #include "ui/PageGrid.h"
 
 #include <QComboBox>
@@ -21,9 +21,7 @@ void buildLinkControls(QWidget *page)
 {
     label(page, QStringLiteral("ComboBox2Caption"), QStringLiteral("Communication Connection:"),
           {8, 12, 160, 16});
-    dropDown(page, QStringLiteral("ComboBox2"),
-             {QStringLiteral("COM Serial Communication"), QStringLiteral("IP Network Communication")}, 0,
-             {168, 8, 182, 22});
+    dropDown(page, QStringLiteral("ComboBox2"), linkModes(), 0, {168, 8, 182, 22});
     label(page, QStringLiteral("SPREALCOMCaption"), QStringLiteral("COM Port:"), {356, 12, 56, 16});
     // The window adds the system's own ports once it has them (lookForSystemPorts).
     dropDown(page, QStringLiteral("SPREALCOM"), fixedPortChoices(), 0, {414, 8, 100, 22});
@@ -33,9 +31,7 @@ void buildLinkControls(QWidget *page)
         ->setEnabled(false);
 
     label(page, QStringLiteral("MKXINGHAOCaption"), QStringLiteral("Model Number:"), {8, 42, 140, 16});
-    dropDown(page, QStringLiteral("MKXINGHAO"),
-             {QStringLiteral("0 NET"), QStringLiteral("1 TL380H-A"), QStringLiteral("2 TL380H-B")}, 0,
-             {168, 38, 170, 22});
+    dropDown(page, QStringLiteral("MKXINGHAO"), modelNumbers(), 0, {168, 38, 170, 22});
     button(page, QStringLiteral("Button15"), QStringLiteral("Set"), {346, 37, 60, 25})->hide();
 }
 

@@ -22,3 +22,14 @@ QStringList historyRetentionPeriods();
 QStringList historyYears();
 QStringList recordCounts();
 QStringList baudRates();
+QStringList stopBits();
+QStringList parities();
+QStringList transportProtocols();
+QStringList gprsEnables();
+QStringList linkModes();
+QStringList modelNumbers();
+QStringList gatewayAccessMethods();
+QStringList connectionMethods();
+
+// The data formats of one direct-read row's drop-down: two rows carry one more, empty, item.
+QStringList dataFormatsOf(const QString &control);

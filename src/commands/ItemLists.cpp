@@ -1,4 +1,4 @@
-#include "ui/ItemLists.h"
+#include "commands/ItemLists.h"
 
 QStringList twoDigitRange(int first, int last)
 {
@@ -140,4 +140,52 @@ QStringList baudRates()
 {
     return {QStringLiteral("1200"), QStringLiteral("2400"),  QStringLiteral("4800"),
             QStringLiteral("9600"), QStringLiteral("19200"), QStringLiteral("38400")};
+}
+
+QStringList stopBits()
+{
+    return {QStringLiteral("1 bit"), QStringLiteral("2 bit")};
+}
+
+QStringList parities()
+{
+    return {QStringLiteral("None"), QStringLiteral("Odd"), QStringLiteral("Even")};
+}
+
+QStringList transportProtocols()
+{
+    return {QStringLiteral("TCP"), QStringLiteral("UDP")};
+}
+
+QStringList gprsEnables()
+{
+    return {QStringLiteral("Close"), QStringLiteral("Open")};
+}
+
+QStringList linkModes()
+{
+    return {QStringLiteral("COM Serial Communication"), QStringLiteral("IP Network Communication")};
+}
+
+QStringList modelNumbers()
+{
+    return {QStringLiteral("0 NET"), QStringLiteral("1 TL380H-A"), QStringLiteral("2 TL380H-B")};
+}
+
+QStringList gatewayAccessMethods()
+{
+    return {QStringLiteral("0 DNS Connection"), QStringLiteral("1 IP Connection")};
+}
+
+QStringList connectionMethods()
+{
+    return {QStringLiteral("0 DNS"), QStringLiteral("1 IP")};
+}
+
+QStringList dataFormatsOf(const QString &control)
+{
+    QStringList items = dataFormats();
+    if (control == QLatin1String("MAD3XIN") || control == QLatin1String("MPD1XIN"))
+        items << QString();
+    return items;
 }

@@ -1,0 +1,153 @@
+#include "ctl/CtlOptions.h"
+
+#include "ctl/ExitStatus.h"
+
+#include <QCommandLineParser>
+#include <QRegularExpression>
+
+namespace {
+
+const char *const Commands[] = {"test", "read",    "write", "diff",  "clock",
+                                "live", "history", "send",  "reset", "keys"};
+
+const char *const Description = R"(Backs up, compares and configures TL380 collectors.
+
+Commands:
+  test                  communication test: prints the model and the link digit
+  read [PAGE...]        reads the pages (system gprs channels rs485 slots) as a profile
+  write PROFILE         checks the profile, sends each setting, reads the pages back
+  diff PROFILE          prints the settings where the collector differs from the profile
+  clock [--set WHEN]    shows the clock, or sets it: now or "YYYY-MM-DD HH:MM"
+  live                  live readings, one JSON object (or CSV row) a line
+  history               stored records from --from, --count of them, one a line
+  send TEXT             one raw exchange; prints the answer escaped
+  reset --yes           puts every setting back to its factory value
+  keys                  lists every profile key with what it takes
+
+Exit status: 0 done; 1 the collector differs or answered wrongly; 2 usage or
+profile error (nothing sent); 3 link error (cannot open, refused, no answer).)";
+
+// Dotted IPv4, four numbers up to 255; never a name.
+bool isDottedAddress(const QString &text)
+{
+    static const QRegularExpression dotted(
+        QStringLiteral("^(\\d{1,3})\\.(\\d{1,3})\\.(\\d{1,3})\\.(\\d{1,3})$"));
+    const QRegularExpressionMatch match = dotted.match(text);
+    if (!match.hasMatch())
+        return false;
+    for (int i = 1; i <= 4; ++i)
+        if (match.captured(i).toInt() > 255)
+            return false;
+    return true;
+}
+
+QString gatewayFault(const QString &value, LinkTarget &link)
+{
+    const qsizetype colon = value.indexOf(u':');
+    link.gatewayAddress = colon < 0 ? value : value.left(colon);
+    if (!isDottedAddress(link.gatewayAddress))
+        return QStringLiteral("--gateway %1: give a dotted IPv4 address such as 192.0.2.10[:7000]; names are "
+                              "not looked up")
+            .arg(value);
+    if (colon >= 0) {
+        bool ok = false;
+        const uint port = value.mid(colon + 1).toUInt(&ok);
+        if (!ok || port == 0 || port > 65535)
+            return QStringLiteral("--gateway %1: the port is a number from 1 to 65535").arg(value);
+        link.gatewayPort = quint16(port);
+    }
+    return {};
+}
+
+} // namespace
+
+ParsedCommandLine parseCommandLine(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QLatin1String(Description));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption serial(QStringLiteral("serial"),
+                                    QStringLiteral("The collector on serial DEVICE (9600 8N1)."),
+                                    QStringLiteral("DEVICE"));
+    const QCommandLineOption gateway(
+        QStringLiteral("gateway"),
+        QStringLiteral("The collector behind the gateway at A.B.C.D[:PORT] (port 7000)."),
+        QStringLiteral("ADDRESS"));
+    const QCommandLineOption timeout(QStringLiteral("timeout"),
+                                     QStringLiteral("Seconds to wait for each answer (3)."),
+                                     QStringLiteral("SECONDS"), QStringLiteral("3"));
+    const QCommandLineOption trace(QStringLiteral("trace"),
+                                   QStringLiteral("Write every command and piece to FILE."),
+                                   QStringLiteral("FILE"));
+    const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")},
+                                    QStringLiteral("Write the profile or records to FILE."),
+                                    QStringLiteral("FILE"));
+    const QCommandLineOption dryRun(QStringLiteral("dry-run"),
+                                    QStringLiteral("write: print the bytes, send nothing."));
+    const QCommandLineOption set(QStringLiteral("set"), QStringLiteral("clock: now or \"YYYY-MM-DD HH:MM\"."),
+                                 QStringLiteral("WHEN"));
+    const QCommandLineOption every(QStringLiteral("every"),
+                                   QStringLiteral("live: seconds between readings (1)."),
+                                   QStringLiteral("SECONDS"), QStringLiteral("1"));
+    const QCommandLineOption count(
+        QStringLiteral("count"),
+        QStringLiteral("live: readings to take (no end); history: records to ask for."), QStringLiteral("N"));
+    const QCommandLineOption csv(QStringLiteral("csv"), QStringLiteral("live: CSV, a header row first."));
+    const QCommandLineOption from(QStringLiteral("from"), QStringLiteral("history: the first record's time."),
+                                  QStringLiteral("\"YYYY-MM-DD HH:MM\""));
+    const QCommandLineOption yes(QStringLiteral("yes"), QStringLiteral("reset: yes, put everything back."));
+    parser.addOptions({serial, gateway, timeout, trace, output, dryRun, set, every, count, csv, from, yes});
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("What to do (see above)."));
+
+    auto usage = [](const QString &message) { return ParsedCommandLine{std::nullopt, message, UsageError}; };
+    if (!parser.parse(arguments))
+        return usage(parser.errorText());
+    if (parser.isSet(help))
+        return {std::nullopt, parser.helpText(), Done};
+    if (parser.isSet(version))
+        return {std::nullopt, QStringLiteral("tl380ctl %1").arg(QStringLiteral(TL380_VERSION)), Done};
+
+    CtlOptions options;
+    QStringList positional = parser.positionalArguments();
+    if (positional.isEmpty())
+        return usage(QStringLiteral("no command given: try tl380ctl --help"));
+    options.command = positional.takeFirst();
+    if (std::none_of(std::begin(Commands), std::end(Commands),
+                     [&](const char *known) { return options.command == QLatin1String(known); }))
+        return usage(QStringLiteral("%1: no such command: try tl380ctl --help").arg(options.command));
+    options.arguments = positional;
+
+    if (parser.isSet(serial) && parser.isSet(gateway))
+        return usage(QStringLiteral("give --serial or --gateway, not both"));
+    if (parser.isSet(serial)) {
+        options.link.serialDevice = parser.value(serial);
+        options.linkGiven = true;
+    } else if (parser.isSet(gateway)) {
+        if (const QString fault = gatewayFault(parser.value(gateway), options.link); !fault.isEmpty())
+            return usage(fault);
+        options.linkGiven = true;
+    }
+    bool ok = false;
+    const double seconds = parser.value(timeout).toDouble(&ok);
+    if (!ok || seconds <= 0 || seconds > 3600)
+        return usage(
+            QStringLiteral("--timeout %1: give seconds from 0.1 to 3600").arg(parser.value(timeout)));
+    options.timeoutMs = qMax(100, int(seconds * 1000));
+    options.everySeconds = parser.value(every).toDouble(&ok);
+    if (!ok || options.everySeconds < 0 || options.everySeconds > 86400)
+        return usage(QStringLiteral("--every %1: give seconds from 0 to 86400").arg(parser.value(every)));
+    if (parser.isSet(count)) {
+        options.count = parser.value(count).toInt(&ok);
+        if (!ok || options.count < 1)
+            return usage(QStringLiteral("--count %1: give a number from 1 up").arg(parser.value(count)));
+    }
+    options.tracePath = parser.value(trace);
+    options.outputPath = parser.value(output);
+    options.dryRun = parser.isSet(dryRun);
+    options.clockSet = parser.value(set);
+    options.csv = parser.isSet(csv);
+    options.from = parser.value(from);
+    options.yes = parser.isSet(yes);
+    return {options, {}, Done};
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "ctl/LinkSession.h"
+
+#include <QString>
+#include <QStringList>
+
+// The command line of tl380ctl, checked.
+struct CtlOptions
+{
+    QString command;
+    QStringList arguments;
+    LinkTarget link;
+    bool linkGiven = false;
+    int timeoutMs = 3000;
+    QString tracePath;
+    QString outputPath;
+    bool dryRun = false;
+    QString clockSet;
+    double everySeconds = 1.0;
+    int count = -1;
+    bool csv = false;
+    QString from;
+    bool yes = false;
+};
+
+// What parsing the command line came to: options to run, or text to print and an exit status.
+struct ParsedCommandLine
+{
+    std::optional<CtlOptions> options;
+    QString text;
+    int status = 0;
+};
+
+ParsedCommandLine parseCommandLine(const QStringList &arguments);

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "commands/Command.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+struct ProfileKey;
+class HeadlessForm;
+
+struct ProfileSetting
+{
+    const ProfileKey *key;
+    QString value;
+};
+
+// A profile file checked as a whole: every setting it holds, or every fault found.
+struct CheckedProfile
+{
+    QList<ProfileSetting> settings;
+    QStringList faults;
+};
+
+CheckedProfile checkProfile(const QByteArray &json);
+
+// What one "Set" button sends for the settings, and the keys it carries.
+struct PlannedCommand
+{
+    const CommandRow *row;
+    Command command;
+    QList<const ProfileKey *> keys;
+};
+
+// Writes the settings into the form as the user would, then builds the command
+// of each "Set" button they touch, in the order of the command tables. A button
+// sends several settings at once, so a profile gives all of them or none; a value
+// the button's value rule refuses is a fault too.
+QList<PlannedCommand> planCommands(HeadlessForm &form, const QList<ProfileSetting> &settings,
+                                   QStringList &faults);
+
+// The settings that go to the serial port whatever the link, by name.
+QStringList serialOnlyNames(const QList<ProfileSetting> &settings);

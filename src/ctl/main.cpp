@@ -1,0 +1,42 @@
+#include "commands/Gbk.h"
+#include "ctl/CtlOptions.h"
+#include "ctl/CtlRun.h"
+#include "ctl/ExitStatus.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication application(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("tl380ctl"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TL380_VERSION));
+    const ParsedCommandLine parsed = parseCommandLine(QCoreApplication::arguments());
+    if (!parsed.options) {
+        if (parsed.status == Done)
+            std::printf("%s\n", qPrintable(parsed.text.trimmed()));
+        else
+            std::fprintf(stderr, "tl380ctl: %s\n", qPrintable(parsed.text.trimmed()));
+        return parsed.status;
+    }
+    if (!gbkAvailable()) {
+        std::fprintf(stderr,
+                     "tl380ctl: this Qt has no GBK (code page 936) text codec, so the collector's text "
+                     "cannot be read or written: install a Qt built with ICU\n");
+        return UsageError;
+    }
+    const QString &command = parsed.options->command;
+    try {
+        CtlRun run(*parsed.options);
+        if (command == QLatin1String("read") || command == QLatin1String("write") ||
+            command == QLatin1String("diff") || command == QLatin1String("keys"))
+            return runProfileCommand(run);
+        if (command == QLatin1String("live") || command == QLatin1String("history"))
+            return runRecordCommand(run);
+        return runDeviceCommand(run);
+    } catch (const CtlFailure &failure) {
+        std::fprintf(stderr, "tl380ctl: %s\n", qPrintable(failure.message));
+        return failure.status;
+    }
+}

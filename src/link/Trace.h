@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+
+// Bytes as one line of text: printable ASCII as it is, a backslash doubled, CR,
+// LF and tab as \r \n \t, every other byte as \xNN.
+QByteArray escapedBytes(const QByteArray &bytes);
+
+// A record of every command sent and every piece received, one line each: the
+// time to the millisecond, the direction ("->" sent, "<-" received), the link
+// ("serial" or "gateway") and the escaped bytes. Written through at once, so a
+// trace of a run that hangs or crashes holds everything up to that moment.
+class Trace
+{
+public:
+    // Opens (truncating) the file; errorString() says why when it cannot.
+    bool open(const QString &path);
+    QString errorString() const { return m_file.errorString(); }
+    bool isOpen() const { return m_file.isOpen(); }
+
+    void sent(const char *link, const QByteArray &bytes) { record("->", link, bytes); }
+    void received(const char *link, const QByteArray &bytes) { record("<-", link, bytes); }
+
+private:
+    void record(const char *direction, const char *link, const QByteArray &bytes);
+
+    QFile m_file;
+};

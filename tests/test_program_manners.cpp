@@ -1,0 +1,78 @@
+// Both programs answer --help and --version on the terminal, without a display; the window's
+// --trace notes each command and each piece of its answer.
+#include "PageWindow.h"
+#include "test_sim_process.h"
+
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
+
+using simtest::Simulator;
+
+class TestProgramManners : public QObject
+{
+    Q_OBJECT
+private slots:
+    void helpAndVersionWithoutDisplay_data();
+    void helpAndVersionWithoutDisplay();
+    void windowTraceHoldsEachExchange();
+};
+
+void TestProgramManners::helpAndVersionWithoutDisplay_data()
+{
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QByteArray>("answer");
+    QTest::newRow("window help") << QStringLiteral(TL380CFG_PATH) << QStringLiteral("--help")
+                                 << QByteArray("--trace <FILE>");
+    QTest::newRow("window version") << QStringLiteral(TL380CFG_PATH) << QStringLiteral("--version")
+                                    << QByteArray("tl380cfg 1.");
+    QTest::newRow("ctl help") << QStringLiteral(TL380CTL_PATH) << QStringLiteral("--help")
+                              << QByteArray("Exit status:");
+    QTest::newRow("ctl version") << QStringLiteral(TL380CTL_PATH) << QStringLiteral("--version")
+                                 << QByteArray("tl380ctl 1.");
+}
+
+void TestProgramManners::helpAndVersionWithoutDisplay()
+{
+    QFETCH(QString, program);
+    QFETCH(QString, option);
+    QFETCH(QByteArray, answer);
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QLatin1String(name));
+    process.setProcessEnvironment(environment);
+    process.start(program, {option});
+    QVERIFY(process.waitForFinished(10000));
+    QCOMPARE(process.exitCode(), 0);
+    QVERIFY(process.readAllStandardOutput().contains(answer));
+}
+
+void TestProgramManners::windowTraceHoldsEachExchange()
+{
+    QTemporaryDir dir;
+    Simulator sim({QStringLiteral("--fast")}, dir.filePath(QStringLiteral("tty")));
+    PageWindow w;
+    const QString trace = dir.filePath(QStringLiteral("trace.txt"));
+    QVERIFY(w.form.openTrace(trace));
+    w.pick(QStringLiteral("ComboBox2"), 1);
+    w.get<QLineEdit>(QStringLiteral("Edit6"))->setText(QStringLiteral("127.0.0.1"));
+    w.get<QLineEdit>(QStringLiteral("Edit34"))->setText(QString::number(sim.port));
+    w.get<QAbstractButton>(QStringLiteral("Button13"))->click();
+    QTRY_COMPARE(w.shown("Label146"), QStringLiteral("Connected"));
+    w.get<QAbstractButton>(QStringLiteral("Button32"))->click();
+    QTest::qWait(800);
+    w.get<QAbstractButton>(QStringLiteral("Button128"))->click();
+    QTest::qWait(800);
+    QFile file(trace);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    QCOMPARE(lines.size(), 5);
+    const char *const expected[] = {"-> gateway ZZZZPPPPPP#CHEACK1#", "<- gateway TQ1:00012;",
+                                    "-> gateway ZZZZPPPPPP#CHEACK3#", "<- gateway AD1:01;"};
+    for (int i = 0; i < 4; ++i)
+        QVERIFY2(lines[i].mid(24).startsWith(expected[i]), lines[i]);
+}
+
+QTEST_MAIN(TestProgramManners)
+#include "test_program_manners.moc"

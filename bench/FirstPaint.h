@@ -3,13 +3,15 @@
 // Start-up as the table counts it: from process start (taken by the caller, before it spawns
 // the program) to the end of the first paint pass of the window. The first Paint event seen
 // anywhere in the application queues a call; queued calls run once the event being handled,
-// the whole pass, is done. Then the program idles a moment and reports its peak memory.
+// the whole pass, is done. Then the program idles a moment and reports its peak memory. The
+// moment the window system first shows the window (mapped, under X11) is reported too.
 
 #include "ProbeClock.h"
 
 #include <QApplication>
 #include <QEvent>
 #include <QTimer>
+#include <QWindow>
 
 #include <cstdio>
 #include <functional>
@@ -33,6 +35,12 @@ public:
 
     bool eventFilter(QObject *watched, QEvent *event) override
     {
+        if (!m_exposed && event->type() == QEvent::Expose) {
+            if (auto *window = qobject_cast<QWindow *>(watched); window && window->isExposed()) {
+                m_exposed = true;
+                std::printf("exposed_ns %lld\n", static_cast<long long>(monotonicNs()));
+            }
+        }
         if (!m_seen && event->type() == QEvent::Paint) {
             m_seen = true;
             QMetaObject::invokeMethod(
@@ -59,4 +67,5 @@ private:
 
     std::function<void()> m_afterIdle;
     bool m_seen = false;
+    bool m_exposed = false;
 };

@@ -104,15 +104,15 @@ for line in done.stdout.splitlines():
 if done.returncode != 0 or set(exchange) != {"serial", "tcp"}:
     sys.stderr.write(done.stderr)
     sys.exit("exchange_probe failed")
-for link, label, specified in (("serial", "serial", 300.0), ("tcp", "TCP", 500.0)):
+for link, label, designed in (("serial", "serial", 300.0), ("tcp", "TCP", 500.0)):
     click = median(x[0] for x in exchange[link]) / 1e3
     floor = median(x[1] for x in exchange[link]) / 1e3
     fill = median(x[2] for x in exchange[link]) / 1e3
     row(f"Click to first byte, {label} (ms)", f"{click:.2f}", f"{floor:.2f} (byte written directly)",
         f"{click / floor:.1f}", "<= 5 ms", click <= 5)
-    late = fill - specified
-    row(f"Last reply byte to fields filled, {label} (ms)", f"{fill:.1f}", f"{specified:.0f} (specified)",
-        f"{fill / specified:.3f} ({late:+.1f} ms)", "within 5 ms", abs(late) <= 5)
+    late = fill - designed
+    row(f"Last reply byte to fields filled, {label} (ms)", f"{fill:.1f}", f"{designed:.0f} (the designed waits)",
+        f"{fill / designed:.3f} ({late:+.1f} ms)", "within 5 ms", abs(late) <= 5)
 
 # 2b: tl380ctl reading every page, side by side with the window doing the same reads.
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))

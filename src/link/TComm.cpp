@@ -20,10 +20,15 @@ TComm::~TComm()
 {
     // What was written still goes out, but the end of the program does not wait
     // for a device that hangs: past the bound the thread is left to the process's end.
-    if (m_open)
-        QMetaObject::invokeMethod(
-            m_io, [io = m_io] { io->close(); }, Qt::QueuedConnection);
-    m_thread->quit();
+    // The thread ends itself once the port is closed.
+    QMetaObject::invokeMethod(
+        m_io,
+        [io = m_io, open = m_open, thread = m_thread] {
+            if (open)
+                io->close();
+            thread->quit();
+        },
+        Qt::QueuedConnection);
     if (m_thread->wait(MostExitWaitMs))
         delete m_thread;
 }

@@ -4,7 +4,7 @@
 #include "commands/DropDownItems.h"
 #include "commands/QueryCommands.h"
 #include "commands/TypingRules.h"
-#include "ctl/ProfileKeys.h"
+#include "profile/ProfileKeys.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ctl/LinkSession.h"
+#include "link/ExchangeSession.h"
 
 #include <QString>
 #include <QStringList>

@@ -2,7 +2,7 @@
 
 #include "commands/CommandTable.h"
 #include "ctl/ExitStatus.h"
-#include "ctl/LinkSession.h"
+#include "link/ExchangeSession.h"
 
 #include <QFile>
 
@@ -19,14 +19,14 @@ CtlRun::CtlRun(const CtlOptions &options) : options(options)
 
 CtlRun::~CtlRun() = default;
 
-LinkSession &CtlRun::link()
+ExchangeSession &CtlRun::link()
 {
     if (!m_link) {
         if (!options.linkGiven)
             throw CtlFailure(UsageError,
                              QStringLiteral("%1: give the link: --serial DEVICE or --gateway A.B.C.D[:PORT]")
                                  .arg(options.command));
-        m_link = std::make_unique<LinkSession>(options.link, form, exchange, options.timeoutMs, trace);
+        m_link = std::make_unique<ExchangeSession>(options.link, form, exchange, options.timeoutMs, trace);
         m_link->open();
     }
     return *m_link;

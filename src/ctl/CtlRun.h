@@ -2,8 +2,8 @@
 
 #include "commands/ExchangeState.h"
 #include "ctl/CtlOptions.h"
-#include "ctl/HeadlessForm.h"
 #include "link/Trace.h"
+#include "profile/HeadlessForm.h"
 
 #include <memory>
 
@@ -23,7 +23,7 @@ public:
     Trace trace;
 
     // The link, opened on first use; CtlFailure when none was given or it cannot open.
-    LinkSession &link();
+    ExchangeSession &link();
     bool isGateway() const { return options.linkGiven && options.link.isGateway(); }
     // Builds the row's command from the form and runs the exchange; the answer's first piece.
     QByteArray run(const char *button);
@@ -33,7 +33,7 @@ public:
     static void note(const QString &line);
 
 private:
-    std::unique_ptr<LinkSession> m_link;
+    std::unique_ptr<ExchangeSession> m_link;
     std::unique_ptr<class QFile> m_output;
 };
 

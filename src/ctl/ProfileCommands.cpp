@@ -3,9 +3,10 @@
 #include "commands/TypingRules.h"
 #include "ctl/CtlRun.h"
 #include "ctl/ExitStatus.h"
-#include "ctl/NearestName.h"
-#include "ctl/ProfileCheck.h"
-#include "ctl/ProfileKeys.h"
+#include "profile/NearestName.h"
+#include "profile/ProfileCheck.h"
+#include "profile/ProfileForm.h"
+#include "profile/ProfileKeys.h"
 
 #include <QFile>
 #include <QJsonDocument>
@@ -68,20 +69,22 @@ bool readableHere(const CtlRun &run, const ProfileKey &key)
 
 QByteArray profileText(CtlRun &run, const QList<const ProfilePage *> &pages)
 {
-    QJsonObject profile;
+    QList<const ProfileKey *> keys;
     QStringList skipped;
     for (const ProfilePage *page : pages) {
-        QJsonObject settings;
         for (const ProfileKey &key : profileKeys()) {
             if (QLatin1String(key.page) != QLatin1String(page->page))
                 continue;
             if (readableHere(run, key))
-                settings.insert(QLatin1String(key.key), run.form.shown(QLatin1String(key.control)));
+                keys << &key;
             else
                 skipped << fullName(key);
         }
-        profile.insert(QLatin1String(page->page), settings);
     }
+    QJsonObject profile = profileOf(run.form, keys);
+    for (const ProfilePage *page : pages)
+        if (!profile.contains(QLatin1String(page->page)))
+            profile.insert(QLatin1String(page->page), QJsonObject());
     if (!skipped.isEmpty())
         CtlRun::note(QStringLiteral("skipped, read over the serial link only: %1").arg(skipped.join(u", ")));
     return QJsonDocument(profile).toJson(QJsonDocument::Indented);
@@ -121,7 +124,7 @@ int compareWithCollector(CtlRun &run, const QList<ProfileSetting> &settings)
     readPages(run, pages);
     int differing = 0;
     for (const ProfileSetting &setting : settings) {
-        const QString held = run.form.shown(QLatin1String(setting.key->control));
+        const QString held = shownValue(run.form, *setting.key);
         if (held == setting.value)
             continue;
         ++differing;

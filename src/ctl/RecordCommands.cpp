@@ -2,7 +2,7 @@
 #include "commands/DropDownItems.h"
 #include "ctl/CtlRun.h"
 #include "ctl/ExitStatus.h"
-#include "ctl/LinkSession.h"
+#include "link/ExchangeSession.h"
 
 #include <QDateTime>
 #include <QEventLoop>

@@ -2,6 +2,7 @@
 #include "ctl/CtlOptions.h"
 #include "ctl/CtlRun.h"
 #include "ctl/ExitStatus.h"
+#include "link/ExchangeSession.h"
 
 #include <QCoreApplication>
 
@@ -38,5 +39,8 @@ int main(int argc, char *argv[])
     } catch (const CtlFailure &failure) {
         std::fprintf(stderr, "tl380ctl: %s\n", qPrintable(failure.message));
         return failure.status;
+    } catch (const SessionError &error) {
+        std::fprintf(stderr, "tl380ctl: %s\n", qPrintable(error.message));
+        return error.kind == SessionError::Link ? LinkError : CollectorDiffers;
     }
 }

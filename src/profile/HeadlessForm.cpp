@@ -1,4 +1,4 @@
-#include "ctl/HeadlessForm.h"
+#include "profile/HeadlessForm.h"
 
 #include "commands/DropDownItems.h"
 #include "commands/Gbk.h"

@@ -1,4 +1,4 @@
-#include "ctl/NearestName.h"
+#include "profile/NearestName.h"
 
 #include <QList>
 

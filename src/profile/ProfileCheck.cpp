@@ -1,12 +1,13 @@
-#include "ctl/ProfileCheck.h"
+#include "profile/ProfileCheck.h"
 
 #include "commands/CommandTable.h"
+#include "commands/Form.h"
 #include "commands/Gbk.h"
 #include "commands/HandlerError.h"
 #include "commands/TypingRules.h"
-#include "ctl/HeadlessForm.h"
-#include "ctl/NearestName.h"
-#include "ctl/ProfileKeys.h"
+#include "profile/NearestName.h"
+#include "profile/ProfileForm.h"
+#include "profile/ProfileKeys.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -132,16 +133,9 @@ CheckedProfile checkProfile(const QByteArray &json)
     return checked;
 }
 
-QList<PlannedCommand> planCommands(HeadlessForm &form, const QList<ProfileSetting> &settings,
-                                   QStringList &faults)
+QList<PlannedCommand> planCommands(Form &form, const QList<ProfileSetting> &settings, QStringList &faults)
 {
-    for (const ProfileSetting &setting : settings) {
-        const QString control = QLatin1String(setting.key->control);
-        if (!allowedItems(*setting.key).isEmpty())
-            form.select(control, setting.value);
-        else
-            form.setText(control, toGbk(setting.value));
-    }
+    applyProfile(form, settings);
     QList<PlannedCommand> planned;
     for (const auto family : commandFamilies()) {
         for (const CommandRow &row : family) {

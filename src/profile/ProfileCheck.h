@@ -7,7 +7,7 @@
 #include <QStringList>
 
 struct ProfileKey;
-class HeadlessForm;
+class Form;
 
 struct ProfileSetting
 {
@@ -36,8 +36,7 @@ struct PlannedCommand
 // of each "Set" button they touch, in the order of the command tables. A button
 // sends several settings at once, so a profile gives all of them or none; a value
 // the button's value rule refuses is a fault too.
-QList<PlannedCommand> planCommands(HeadlessForm &form, const QList<ProfileSetting> &settings,
-                                   QStringList &faults);
+QList<PlannedCommand> planCommands(Form &form, const QList<ProfileSetting> &settings, QStringList &faults);
 
 // The settings that go to the serial port whatever the link, by name.
 QStringList serialOnlyNames(const QList<ProfileSetting> &settings);

@@ -1,9 +1,8 @@
-#include "ctl/LinkSession.h"
+#include "link/ExchangeSession.h"
 
 #include "commands/ExchangeState.h"
+#include "commands/Form.h"
 #include "commands/HandlerError.h"
-#include "ctl/ExitStatus.h"
-#include "ctl/HeadlessForm.h"
 #include "link/GatewayReceive.h"
 #include "link/SerialReceive.h"
 #include "link/TClientSocket.h"
@@ -50,8 +49,8 @@ QString LinkTarget::name() const
     return isGateway() ? gatewayAddress + u':' + QString::number(gatewayPort) : serialDevice;
 }
 
-LinkSession::LinkSession(LinkTarget target, HeadlessForm &form, ExchangeState &exchange, int timeoutMs,
-                         Trace &trace)
+ExchangeSession::ExchangeSession(LinkTarget target, Form &form, ExchangeState &exchange, int timeoutMs,
+                                 Trace &trace)
     : m_target(std::move(target)), m_form(form), m_exchange(exchange), m_timeoutMs(timeoutMs), m_trace(trace),
       m_serial(new TComm(this)), m_gateway(new TClientSocket(this)),
       m_tracedSerial(*m_serial, trace, "serial"), m_tracedGateway(*m_gateway, trace, "gateway"),
@@ -59,7 +58,7 @@ LinkSession::LinkSession(LinkTarget target, HeadlessForm &form, ExchangeState &e
 {
     // Index 0 of the link-mode selector is the serial port, 1 the gateway.
     m_form.setIndex(QStringLiteral("ComboBox2"), m_target.isGateway() ? 1 : 0);
-    connect(m_serial, &TComm::ReceiveData, this, &LinkSession::serialPiece);
+    connect(m_serial, &TComm::ReceiveData, this, &ExchangeSession::serialPiece);
     m_gateway->setNotificationGuard([this](const std::function<void()> &event) {
         try {
             event();
@@ -76,14 +75,14 @@ LinkSession::LinkSession(LinkTarget target, HeadlessForm &form, ExchangeState &e
     m_gateway->OnRead = [this] { gatewayReadable(); };
 }
 
-LinkSession::~LinkSession()
+ExchangeSession::~ExchangeSession()
 {
     m_gateway->OnDisconnect = nullptr;
     m_gateway->Close();
     m_serial->ClosePort();
 }
 
-void LinkSession::open()
+void ExchangeSession::open()
 {
     if (m_target.isGateway())
         openGateway();
@@ -91,20 +90,20 @@ void LinkSession::open()
         openSerial();
 }
 
-void LinkSession::openSerial()
+void ExchangeSession::openSerial()
 {
     m_serial->CommName = m_target.serialDevice;
     try {
         m_serial->OpenPort();
     } catch (const HandlerError &) {
-        throw CtlFailure(
-            LinkError,
+        throw SessionError(
+            SessionError::Link,
             QStringLiteral("%1: cannot open: %2").arg(m_target.name(), serialCause(m_target.serialDevice)));
     }
     m_exchange.PortOpen = true;
 }
 
-void LinkSession::openGateway()
+void ExchangeSession::openGateway()
 {
     try {
         m_gateway->setAddress(m_target.gatewayAddress.toLatin1());
@@ -118,15 +117,15 @@ void LinkSession::openGateway()
     if (m_connected)
         return;
     if (!m_fault.isEmpty())
-        throw CtlFailure(LinkError, QStringLiteral("%1: cannot connect: %2 (%3)")
-                                        .arg(m_target.name(), gatewayCause(m_fault), m_fault));
-    throw CtlFailure(LinkError,
-                     QStringLiteral("%1: no answer to the connection within %2 s: is the address right?")
-                         .arg(m_target.name())
-                         .arg(m_timeoutMs / 1000.0));
+        throw SessionError(SessionError::Link, QStringLiteral("%1: cannot connect: %2 (%3)")
+                                                   .arg(m_target.name(), gatewayCause(m_fault), m_fault));
+    throw SessionError(SessionError::Link,
+                       QStringLiteral("%1: no answer to the connection within %2 s: is the address right?")
+                           .arg(m_target.name())
+                           .arg(m_timeoutMs / 1000.0));
 }
 
-QByteArray LinkSession::exchange(const Command &command)
+QByteArray ExchangeSession::exchange(const Command &command)
 {
     m_pieces.clear();
     m_parseFault.clear();
@@ -135,14 +134,14 @@ QByteArray LinkSession::exchange(const Command &command)
         m_pieces.isEmpty())
         noAnswer();
     if (!m_parseFault.isEmpty())
-        throw CtlFailure(
-            CollectorDiffers,
+        throw SessionError(
+            SessionError::Answer,
             QStringLiteral("%1: the answer \"%2\" does not read: %3")
                 .arg(m_target.name(), QString::fromLatin1(escapedBytes(m_pieces.first())), m_parseFault));
     return m_pieces.takeFirst();
 }
 
-std::optional<QByteArray> LinkSession::nextPiece(int quietMs)
+std::optional<QByteArray> ExchangeSession::nextPiece(int quietMs)
 {
     if (m_pieces.isEmpty() && !waitFor([this] { return !m_pieces.isEmpty() || !m_fault.isEmpty(); }, quietMs))
         return std::nullopt;
@@ -151,16 +150,17 @@ std::optional<QByteArray> LinkSession::nextPiece(int quietMs)
     return m_pieces.takeFirst();
 }
 
-void LinkSession::noAnswer() const
+void ExchangeSession::noAnswer() const
 {
     if (!m_fault.isEmpty())
-        throw CtlFailure(LinkError, QStringLiteral("%1: %2").arg(m_target.name(), m_fault));
-    throw CtlFailure(LinkError, QStringLiteral("%1: no answer within %2 s: is the collector on and linked?")
-                                    .arg(m_target.name())
-                                    .arg(m_timeoutMs / 1000.0));
+        throw SessionError(SessionError::Link, QStringLiteral("%1: %2").arg(m_target.name(), m_fault));
+    throw SessionError(SessionError::Link,
+                       QStringLiteral("%1: no answer within %2 s: is the collector on and linked?")
+                           .arg(m_target.name())
+                           .arg(m_timeoutMs / 1000.0));
 }
 
-void LinkSession::serialPiece(const QByteArray &piece)
+void ExchangeSession::serialPiece(const QByteArray &piece)
 {
     m_trace.received("serial", piece);
     bool parseDue = false;
@@ -172,15 +172,15 @@ void LinkSession::serialPiece(const QByteArray &piece)
     whole(piece, parseDue);
 }
 
-void LinkSession::gatewayReadable()
+void ExchangeSession::gatewayReadable()
 {
     if (m_readPending)
         return;
     m_readPending = true;
-    QTimer::singleShot(GatewayReadWaitMs, Qt::PreciseTimer, this, &LinkSession::readGateway);
+    QTimer::singleShot(GatewayReadWaitMs, Qt::PreciseTimer, this, &ExchangeSession::readGateway);
 }
 
-void LinkSession::readGateway()
+void ExchangeSession::readGateway()
 {
     m_readPending = false;
     QByteArray piece;
@@ -202,7 +202,7 @@ void LinkSession::readGateway()
     whole(piece, parseDue);
 }
 
-void LinkSession::whole(const QByteArray &piece, bool parseDue)
+void ExchangeSession::whole(const QByteArray &piece, bool parseDue)
 {
     if (parseDue) {
         try {
@@ -215,13 +215,13 @@ void LinkSession::whole(const QByteArray &piece, bool parseDue)
     wake();
 }
 
-void LinkSession::wake()
+void ExchangeSession::wake()
 {
     if (m_wake)
         m_wake();
 }
 
-bool LinkSession::waitFor(const std::function<bool()> &done, int ms)
+bool ExchangeSession::waitFor(const std::function<bool()> &done, int ms)
 {
     if (done())
         return true;

@@ -1,4 +1,4 @@
-#include "ctl/ProfileKeys.h"
+#include "profile/ProfileKeys.h"
 
 #include "commands/CommandTable.h"
 #include "commands/DropDownItems.h"

@@ -10,12 +10,12 @@
 #include <functional>
 #include <optional>
 
-class HeadlessForm;
+class Form;
 class TClientSocket;
 class TComm;
 struct ExchangeState;
 
-// Where tl380ctl talks to the collector: a serial device or a gateway address.
+// Where a session talks to the collector: a serial device or a gateway address.
 struct LinkTarget
 {
     QString serialDevice; // empty: the gateway
@@ -26,21 +26,33 @@ struct LinkTarget
     QString name() const;
 };
 
+// Why a session could not complete an exchange: the link (cannot open, refused,
+// lost, no answer in time) or the answer (the parser refuses it). The message
+// names the device or address and the likely cause.
+class SessionError
+{
+public:
+    enum Kind { Link, Answer };
+    SessionError(Kind kind, QString message) : kind(kind), message(std::move(message)) {}
+    Kind kind;
+    QString message;
+};
+
 // The window's exchange without the window: a command goes out through the send
 // step and the window's transport, and each piece comes back through the window's
 // receive path and parser into the form. A serial piece ends after 100 ms of quiet
 // (the port's own framing); over the gateway the pending bytes are read 300 ms after
 // the first of them, as the window reads them. A piece is parsed as soon as it is whole.
-class LinkSession : public QObject
+class ExchangeSession : public QObject
 {
 public:
-    LinkSession(LinkTarget target, HeadlessForm &form, ExchangeState &exchange, int timeoutMs, Trace &trace);
-    ~LinkSession() override;
+    ExchangeSession(LinkTarget target, Form &form, ExchangeState &exchange, int timeoutMs, Trace &trace);
+    ~ExchangeSession() override;
 
-    // Raises CtlFailure (LinkError) naming the device or address and the likely cause.
+    // Raises SessionError (Link) naming the device or address and the likely cause.
     void open();
-    // Sends the command and returns the first piece of its answer; raises CtlFailure
-    // (LinkError) when none comes within the timeout, (CollectorDiffers) when the
+    // Sends the command and returns the first piece of its answer; raises SessionError
+    // (Link) when none comes within the timeout, (Answer) when the
     // window's parser refuses it.
     QByteArray exchange(const Command &command);
     // The next piece, none after `quietMs` without one.
@@ -60,7 +72,7 @@ private:
     void wake();
 
     LinkTarget m_target;
-    HeadlessForm &m_form;
+    Form &m_form;
     ExchangeState &m_exchange;
     int m_timeoutMs;
     Trace &m_trace;

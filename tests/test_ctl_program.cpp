@@ -131,7 +131,7 @@ void TestCtlProgram::profileFaultSendsNothing_data()
                                    << QByteArray("rs485.baud_rate, rs485.stop_bits; give them too");
     QTest::newRow("odd frame") << QByteArray(
                                       R"({"slots": {"slot3_enable": "0-Close", "slot3_command": "ABC"}})")
-                               << false << QByteArray("slots.slot3_enable: Input data must not be singular");
+                               << false << QByteArray("slots.slot3_command: Input data must not be singular");
     QTest::newRow("serial only over the gateway")
         << QByteArray(R"({"system": {"station_number": "1"}, "gprs": {"apn": "x"}})") << true
         << QByteArray("need the serial link (--serial): gprs.apn; nothing sent");

@@ -1,9 +1,12 @@
 #include "ctl/CtlOptions.h"
 
 #include "ctl/ExitStatus.h"
+#include "profile/NearestName.h"
 
 #include <QCommandLineParser>
 #include <QRegularExpression>
+
+#include <cmath>
 
 namespace {
 
@@ -15,7 +18,8 @@ const char *const Description = R"(Backs up, compares and configures TL380 colle
 Commands:
   test                  communication test: prints the model and the link digit
   read [PAGE...]        reads the pages (system gprs channels rs485 slots) as a profile
-  write PROFILE         checks the profile, sends each setting, reads the pages back
+  write PROFILE         checks the profile, reads the collector, sends each setting
+                        that differs (--all: every one), reads back, prints a summary
   diff PROFILE          prints the settings where the collector differs from the profile
   clock [--set WHEN]    shows the clock, or sets it: now or "YYYY-MM-DD HH:MM"
   live                  live readings, one JSON object (or CSV row) a line
@@ -24,8 +28,15 @@ Commands:
   reset --yes           puts every setting back to its factory value
   keys                  lists every profile key with what it takes
 
-Exit status: 0 done; 1 the collector differs or answered wrongly; 2 usage or
-profile error (nothing sent); 3 link error (cannot open, refused, no answer).)";
+A PROFILE of - is read from standard input; -o - writes standard output.
+--dry-run prints the bytes a command would send, one command a line, and sends nothing.
+
+Exit status: 0 done, every step succeeded; 1 the collector differs, refused a
+command, or answered without a field it must give (named); 2 usage or profile
+error, nothing sent; 3 link error (cannot open, refused, lost, no answer in
+time; write names what was and was not written); 4 the output could not be
+written; 5 stopped by SIGINT or SIGTERM after the exchange in flight (write
+names what was and was not written).)";
 
 // Dotted IPv4, four numbers up to 255; never a name.
 bool isDottedAddress(const QString &text)
@@ -59,6 +70,22 @@ QString gatewayFault(const QString &value, LinkTarget &link)
     return {};
 }
 
+// Words a command does not take.
+QString argumentFault(const QString &command, const QStringList &words)
+{
+    if (command == QLatin1String("read"))
+        return {};
+    const bool takesOne = command == QLatin1String("write") || command == QLatin1String("diff") ||
+                          command == QLatin1String("send");
+    if (takesOne && words.size() != 1)
+        return command == QLatin1String("send") ? QStringLiteral("send: give one TEXT")
+                                                : QStringLiteral("%1: give one PROFILE file").arg(command);
+    if (!takesOne && !words.isEmpty())
+        return QStringLiteral("%1: \"%2\" is no word the command takes: try tl380ctl --help")
+            .arg(command, words.first());
+    return {};
+}
+
 } // namespace
 
 ParsedCommandLine parseCommandLine(const QStringList &arguments)
@@ -74,9 +101,10 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
         QStringLiteral("gateway"),
         QStringLiteral("The collector behind the gateway at A.B.C.D[:PORT] (port 7000)."),
         QStringLiteral("ADDRESS"));
-    const QCommandLineOption timeout(QStringLiteral("timeout"),
-                                     QStringLiteral("Seconds to wait for each answer (3)."),
-                                     QStringLiteral("SECONDS"), QStringLiteral("3"));
+    const QCommandLineOption timeout(
+        QStringLiteral("timeout"),
+        QStringLiteral("Seconds of silence after the last byte that end the wait for an answer (3)."),
+        QStringLiteral("SECONDS"), QStringLiteral("3"));
     const QCommandLineOption trace(QStringLiteral("trace"),
                                    QStringLiteral("Write every command and piece to FILE."),
                                    QStringLiteral("FILE"));
@@ -84,7 +112,7 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
                                     QStringLiteral("Write the profile or records to FILE."),
                                     QStringLiteral("FILE"));
     const QCommandLineOption dryRun(QStringLiteral("dry-run"),
-                                    QStringLiteral("write: print the bytes, send nothing."));
+                                    QStringLiteral("Print the bytes each command would send; send nothing."));
     const QCommandLineOption set(QStringLiteral("set"), QStringLiteral("clock: now or \"YYYY-MM-DD HH:MM\"."),
                                  QStringLiteral("WHEN"));
     const QCommandLineOption every(QStringLiteral("every"),
@@ -97,7 +125,21 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
     const QCommandLineOption from(QStringLiteral("from"), QStringLiteral("history: the first record's time."),
                                   QStringLiteral("\"YYYY-MM-DD HH:MM\""));
     const QCommandLineOption yes(QStringLiteral("yes"), QStringLiteral("reset: yes, put everything back."));
-    parser.addOptions({serial, gateway, timeout, trace, output, dryRun, set, every, count, csv, from, yes});
+    const QCommandLineOption all(QStringLiteral("all"),
+                                 QStringLiteral("write: send every setting, not only those that differ."));
+    const QCommandLineOption retries(QStringLiteral("retries"),
+                                     QStringLiteral("Send a command without any answer again, N times (0)."),
+                                     QStringLiteral("N"), QStringLiteral("0"));
+    const QCommandLineOption skipSerialOnly(
+        QStringLiteral("skip-serial-only"),
+        QStringLiteral("write, diff: over the gateway, leave out the serial-only settings."));
+    const QCommandLineOption json(QStringLiteral("json"),
+                                  QStringLiteral("test, diff, write, clock, history, keys: JSON output."));
+    const QCommandLineOption clearHistory(
+        QStringLiteral("clear-history"),
+        QStringLiteral("write: allow the retention item that clears the stored history."));
+    parser.addOptions({serial, gateway, timeout, trace, output, dryRun, set, every, count, csv, from, yes,
+                       all, retries, skipSerialOnly, json, clearHistory});
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("What to do (see above)."));
 
     auto usage = [](const QString &message) { return ParsedCommandLine{std::nullopt, message, UsageError}; };
@@ -113,10 +155,15 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
     if (positional.isEmpty())
         return usage(QStringLiteral("no command given: try tl380ctl --help"));
     options.command = positional.takeFirst();
-    if (std::none_of(std::begin(Commands), std::end(Commands),
-                     [&](const char *known) { return options.command == QLatin1String(known); }))
-        return usage(QStringLiteral("%1: no such command: try tl380ctl --help").arg(options.command));
+    QStringList commands;
+    for (const char *known : Commands)
+        commands << QLatin1String(known);
+    if (!commands.contains(options.command))
+        return usage(QStringLiteral("%1: no such command; did you mean \"%2\"? try tl380ctl --help")
+                         .arg(options.command, nearestName(options.command, commands)));
     options.arguments = positional;
+    if (const QString fault = argumentFault(options.command, positional); !fault.isEmpty())
+        return usage(fault);
 
     if (parser.isSet(serial) && parser.isSet(gateway))
         return usage(QStringLiteral("give --serial or --gateway, not both"));
@@ -130,10 +177,16 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
     }
     bool ok = false;
     const double seconds = parser.value(timeout).toDouble(&ok);
-    if (!ok || seconds <= 0 || seconds > 3600)
-        return usage(
-            QStringLiteral("--timeout %1: give seconds from 0.1 to 3600").arg(parser.value(timeout)));
-    options.timeoutMs = qMax(100, int(seconds * 1000));
+    const double shortest = (options.linkGiven ? options.link.shortestQuietMs() : 200) / 1000.0;
+    if (!ok || !std::isfinite(seconds) || seconds < shortest || seconds > 3600)
+        return usage(QStringLiteral("--timeout %1: give seconds from %2 to 3600: the silence after the last "
+                                    "byte must outlast the link's own framing")
+                         .arg(parser.value(timeout))
+                         .arg(shortest));
+    options.timeoutMs = int(std::lround(seconds * 1000));
+    options.retries = parser.value(retries).toInt(&ok);
+    if (!ok || options.retries < 0 || options.retries > 10)
+        return usage(QStringLiteral("--retries %1: give a number from 0 to 10").arg(parser.value(retries)));
     options.everySeconds = parser.value(every).toDouble(&ok);
     if (!ok || options.everySeconds < 0 || options.everySeconds > 86400)
         return usage(QStringLiteral("--every %1: give seconds from 0 to 86400").arg(parser.value(every)));
@@ -149,5 +202,9 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
     options.csv = parser.isSet(csv);
     options.from = parser.value(from);
     options.yes = parser.isSet(yes);
+    options.all = parser.isSet(all);
+    options.skipSerialOnly = parser.isSet(skipSerialOnly);
+    options.json = parser.isSet(json);
+    options.clearHistory = parser.isSet(clearHistory);
     return {options, {}, Done};
 }

@@ -22,6 +22,11 @@ struct CtlOptions
     bool csv = false;
     QString from;
     bool yes = false;
+    bool all = false;
+    int retries = 0;
+    bool skipSerialOnly = false;
+    bool json = false;
+    bool clearHistory = false;
 };
 
 // What parsing the command line came to: options to run, or text to print and an exit status.

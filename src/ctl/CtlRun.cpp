@@ -2,22 +2,48 @@
 
 #include "commands/CommandTable.h"
 #include "ctl/ExitStatus.h"
-#include "link/ExchangeSession.h"
+#include "profile/ProfileCompare.h"
 
-#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
 
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
+#include <cstring>
+
+namespace {
+
+volatile std::sig_atomic_t stopSignal = 0;
+
+extern "C" void onStopSignal(int signal)
+{
+    stopSignal = signal;
+}
+
+bool toStandardOutput(const CtlOptions &options)
+{
+    return options.outputPath.isEmpty() || options.outputPath == QLatin1String("-");
+}
+
+} // namespace
 
 CtlRun::CtlRun(const CtlOptions &options) : options(options)
 {
-    // The link mode decides the prefix even when nothing is sent (--dry-run).
-    form.setIndex(QStringLiteral("ComboBox2"), isGateway() ? 1 : 0);
+    clearForm();
     if (!options.tracePath.isEmpty() && !trace.open(options.tracePath))
         throw CtlFailure(UsageError,
                          QStringLiteral("--trace %1: %2").arg(options.tracePath, trace.errorString()));
 }
 
 CtlRun::~CtlRun() = default;
+
+void CtlRun::clearForm()
+{
+    form.clear();
+    // The link mode decides the prefix even when nothing is sent (--dry-run).
+    form.setIndex(QStringLiteral("ComboBox2"), isGateway() ? 1 : 0);
+}
 
 ExchangeSession &CtlRun::link()
 {
@@ -27,34 +53,108 @@ ExchangeSession &CtlRun::link()
                              QStringLiteral("%1: give the link: --serial DEVICE or --gateway A.B.C.D[:PORT]")
                                  .arg(options.command));
         m_link = std::make_unique<ExchangeSession>(options.link, form, exchange, options.timeoutMs, trace);
+        m_link->setRetries(options.retries);
         m_link->open();
     }
     return *m_link;
 }
 
-QByteArray CtlRun::run(const char *button)
+Command CtlRun::command(const char *button) const
 {
-    return link().exchange(buildCommand(*findCommand(QLatin1String(button)), form));
+    return buildCommand(*findCommand(QLatin1String(button)), form);
+}
+
+QByteArray CtlRun::exchangeCommand(const Command &command, const WholeAnswer &whole)
+{
+    if (options.dryRun) {
+        output(command.text + '\n');
+        return {};
+    }
+    return link().exchange(command, whole);
+}
+
+QByteArray CtlRun::query(const char *button, const QList<AnswerField> &fields)
+{
+    const Command sent = command(button);
+    QStringList controls;
+    for (const AnswerField &field : fields)
+        controls << field.control;
+    const qint32 code = sent.replyCode.value_or(0);
+    const QByteArray answer = exchangeCommand(
+        sent, [code, controls](const QByteArray &bytes) { return fillsAll(bytes, code, controls); });
+    if (options.dryRun)
+        return answer;
+    QStringList missing;
+    for (const AnswerField &field : fields)
+        if (!form.holds(field.control))
+            missing << field.name;
+    if (!missing.isEmpty())
+        throw CtlFailure(
+            CollectorDiffers,
+            QStringLiteral("%1: the answer to %2 gives no value for %3: is it a TL380 collector?")
+                .arg(options.link.name(), QString::fromLatin1(sent.text), missing.join(u", ")));
+    return answer;
+}
+
+void CtlRun::openOutput()
+{
+    if (toStandardOutput(options) || m_output)
+        return;
+    // A file is written whole under a temporary name, then renamed; a device or pipe
+    // is written in place.
+    const QFileInfo target(options.outputPath);
+    if (target.exists() && !target.isFile() && !target.isDir())
+        m_output = std::make_unique<QFile>(options.outputPath);
+    else
+        m_output = std::make_unique<QSaveFile>(options.outputPath);
+    if (!m_output->open(QIODevice::WriteOnly))
+        throw CtlFailure(
+            UsageError,
+            QStringLiteral("-o %1: %2; nothing was sent").arg(options.outputPath, m_output->errorString()));
 }
 
 void CtlRun::output(const QByteArray &bytes)
 {
-    if (options.outputPath.isEmpty()) {
-        std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
-        std::fflush(stdout);
+    if (toStandardOutput(options)) {
+        const size_t written = std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+        if (written != size_t(bytes.size()) || std::fflush(stdout) != 0)
+            throw CtlFailure(OutputError, QStringLiteral("standard output: cannot write: %1")
+                                              .arg(QString::fromLocal8Bit(std::strerror(errno))));
         return;
     }
-    if (!m_output) {
-        m_output = std::make_unique<QFile>(options.outputPath);
-        if (!m_output->open(QIODevice::WriteOnly | QIODevice::Truncate))
-            throw CtlFailure(UsageError,
-                             QStringLiteral("-o %1: %2").arg(options.outputPath, m_output->errorString()));
-    }
-    m_output->write(bytes);
-    m_output->flush();
+    openOutput();
+    if (m_output->write(bytes) != bytes.size() || !m_output->flush())
+        throw CtlFailure(
+            OutputError,
+            QStringLiteral("-o %1: cannot write: %2").arg(options.outputPath, m_output->errorString()));
+}
+
+void CtlRun::commitOutput()
+{
+    if (!m_output)
+        return;
+    auto *file = qobject_cast<QSaveFile *>(m_output.get());
+    const bool committed =
+        file ? file->commit() : m_output->flush() && m_output->error() == QFileDevice::NoError;
+    const QString error = m_output->errorString();
+    m_output.reset();
+    if (!committed)
+        throw CtlFailure(OutputError,
+                         QStringLiteral("-o %1: cannot write: %2").arg(options.outputPath, error));
 }
 
 void CtlRun::note(const QString &line)
 {
     std::fprintf(stderr, "%s\n", qPrintable(line));
+}
+
+bool CtlRun::stopRequested()
+{
+    return stopSignal != 0;
+}
+
+void CtlRun::catchStopSignals()
+{
+    std::signal(SIGINT, onStopSignal);
+    std::signal(SIGTERM, onStopSignal);
 }

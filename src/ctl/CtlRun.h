@@ -2,15 +2,24 @@
 
 #include "commands/ExchangeState.h"
 #include "ctl/CtlOptions.h"
+#include "link/ExchangeSession.h"
 #include "link/Trace.h"
 #include "profile/HeadlessForm.h"
 
 #include <memory>
 
+class QFileDevice;
 struct CommandRow;
 
+// A field an answer must fill: the control and the name it is reported under.
+struct AnswerField
+{
+    QString control;
+    QString name;
+};
+
 // One run of tl380ctl: its options, the form and exchange state the protocol
-// works on, the trace and, once a command needs it, the open link.
+// works on, the trace, the output and, once a command needs it, the open link.
 class CtlRun
 {
 public:
@@ -22,19 +31,35 @@ public:
     ExchangeState exchange;
     Trace trace;
 
-    // The link, opened on first use; CtlFailure when none was given or it cannot open.
+    // The link, opened on first use; CtlFailure when none was given, SessionError when it cannot open.
     ExchangeSession &link();
     bool isGateway() const { return options.linkGiven && options.link.isGateway(); }
-    // Builds the row's command from the form and runs the exchange; the answer's first piece.
-    QByteArray run(const char *button);
-    // To the -o file when one was given, else to standard output.
+    // The form as before any answer, the link mode kept.
+    void clearForm();
+    // The command of the row, built from the form.
+    Command command(const char *button) const;
+    // Sends the command and returns its whole answer; on --dry-run prints the bytes
+    // instead, sends nothing and returns nothing.
+    QByteArray exchangeCommand(const Command &command, const WholeAnswer &whole);
+    // Runs the query row; complete once every field is filled. CtlFailure
+    // (CollectorDiffers) naming the fields the answer left without a value.
+    QByteArray query(const char *button, const QList<AnswerField> &fields);
+
+    // Opens (creates) the -o file, before anything is sent.
+    void openOutput();
+    // To the -o file when one was given, else to standard output; CtlFailure (OutputError) when it fails.
     void output(const QByteArray &bytes);
+    // The -o file whole, under its name; CtlFailure (OutputError) when it cannot be.
+    void commitOutput();
     // One line to standard error.
     static void note(const QString &line);
+    // Whether SIGINT or SIGTERM came; the exchange in flight finishes first.
+    static bool stopRequested();
+    static void catchStopSignals();
 
 private:
     std::unique_ptr<ExchangeSession> m_link;
-    std::unique_ptr<class QFile> m_output;
+    std::unique_ptr<QFileDevice> m_output;
 };
 
 int runProfileCommand(CtlRun &run);

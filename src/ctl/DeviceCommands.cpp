@@ -1,12 +1,13 @@
 // test, send, reset and clock: single exchanges with the collector.
 #include "commands/CommandTable.h"
 #include "commands/DropDownItems.h"
+#include "commands/Gbk.h"
 #include "ctl/CtlRun.h"
 #include "ctl/ExitStatus.h"
-#include "link/ExchangeSession.h"
 
 #include <QDateTime>
-#include <QRegularExpression>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 namespace {
 
@@ -14,26 +15,52 @@ namespace {
 const char *const ClockBoxes[] = {"ComboBox3", "ComboBox4", "ComboBox5", "ComboBox6", "ComboBox7"};
 const char *const ClockParts[] = {"year", "month", "day", "hour", "minute"};
 
+QByteArray jsonLine(const QJsonObject &object)
+{
+    return QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
+}
+
+// The communication test's answer: "TY:", the model digit and the link digit.
+bool isTestAnswer(const QByteArray &answer)
+{
+    const qsizetype at = answer.indexOf("TY:");
+    return at >= 0 && answer.size() >= at + 5;
+}
+
 int test(CtlRun &run)
 {
-    const QByteArray answer = run.run("Button14");
-    if (!answer.startsWith("TY:") || answer.size() < 5)
+    const QByteArray answer = run.exchangeCommand(run.command("Button14"), isTestAnswer);
+    if (run.options.dryRun)
+        return Done;
+    const qsizetype at = answer.indexOf("TY:");
+    if (at < 0 || answer.size() < at + 5)
         throw CtlFailure(CollectorDiffers,
                          QStringLiteral("%1: the answer \"%2\" is no communication test answer")
                              .arg(run.options.link.name(), QString::fromLatin1(escapedBytes(answer))));
-    std::printf("model: %s\nlink: %c\n", qPrintable(run.form.shown(QStringLiteral("MKXINGHAO"))),
-                answer.at(4));
+    const QString model = run.form.shown(QStringLiteral("MKXINGHAO"));
+    const QChar link = QLatin1Char(answer.at(at + 4));
+    if (run.options.json)
+        run.output(jsonLine({{QStringLiteral("model"), model}, {QStringLiteral("link"), QString(link)}}));
+    else
+        run.output(QStringLiteral("model: %1\nlink: %2\n").arg(model, link).toUtf8());
     return Done;
 }
 
 int send(CtlRun &run)
 {
-    if (run.options.arguments.size() != 1)
-        throw CtlFailure(UsageError, QStringLiteral("send: give one TEXT"));
-    const Command raw{run.options.arguments.first().toLatin1(), Route::ByLinkMode, NoCode};
-    const QByteArray answer = run.link().exchange(raw);
-    std::printf("%s\n", escapedBytes(answer).constData());
-    return Done;
+    const QString text = run.options.arguments.first();
+    if (text.isEmpty())
+        throw CtlFailure(UsageError, QStringLiteral("send: the TEXT is empty; nothing sent"));
+    if (fromGbk(toGbk(text)) != text)
+        throw CtlFailure(
+            UsageError,
+            QStringLiteral("send: \"%1\" has characters GBK cannot write; nothing sent").arg(text));
+    const Command raw{toGbk(text), Route::ByLinkMode, NoCode};
+    const QByteArray answer = run.exchangeCommand(raw, isAcknowledgement);
+    if (run.options.dryRun)
+        return Done;
+    run.output(escapedBytes(answer) + '\n');
+    return answer.contains("ERROR") ? CollectorDiffers : Done;
 }
 
 int reset(CtlRun &run)
@@ -41,13 +68,21 @@ int reset(CtlRun &run)
     if (!run.options.yes)
         throw CtlFailure(UsageError,
                          QStringLiteral("reset puts every setting back to its factory value: add --yes"));
-    const QByteArray answer = run.run("Button19");
-    std::printf("%s\n", escapedBytes(answer).constData());
-    return answer.contains("ERROR") ? CollectorDiffers : Done;
+    const QByteArray answer = run.exchangeCommand(run.command("Button19"), isAcknowledgement);
+    if (run.options.dryRun)
+        return Done;
+    run.output(escapedBytes(answer) + '\n');
+    return answer.trimmed().endsWith("OK") ? Done : CollectorDiffers;
 }
 
 void selectClock(CtlRun &run, const QDateTime &when)
 {
+    const QStringList years = dropDownItems(QLatin1String(ClockBoxes[0]));
+    const int year = when.date().year();
+    if (year < 2000 + years.first().toInt() || year > 2000 + years.last().toInt())
+        throw CtlFailure(UsageError, QStringLiteral("--set: the year %1 is outside 20%2 to 20%3")
+                                         .arg(year)
+                                         .arg(years.first(), years.last()));
     const QString parts[] = {when.toString(QStringLiteral("yy")), when.toString(QStringLiteral("MM")),
                              when.toString(QStringLiteral("dd")), when.toString(QStringLiteral("HH")),
                              when.toString(QStringLiteral("mm"))};
@@ -74,18 +109,28 @@ int clock(CtlRun &run)
                     QStringLiteral("--set %1: give now or \"YYYY-MM-DD HH:MM\"").arg(run.options.clockSet));
         }
         selectClock(run, when);
-        const QByteArray answer = run.run("Button5");
-        if (answer.contains("ERROR"))
-            throw CtlFailure(
-                CollectorDiffers,
-                QStringLiteral("%1: the collector refused the clock").arg(run.options.link.name()));
+        const QByteArray answer = run.exchangeCommand(run.command("Button5"), isAcknowledgement);
+        if (!run.options.dryRun && !answer.trimmed().endsWith("OK"))
+            throw CtlFailure(CollectorDiffers,
+                             QStringLiteral("%1: the collector refused the clock: \"%2\"")
+                                 .arg(run.options.link.name(), QString::fromLatin1(escapedBytes(answer))));
     }
-    run.run("Button32");
+    run.clearForm();
+    QList<AnswerField> fields;
+    for (int i = 0; i < 5; ++i)
+        fields << AnswerField{QLatin1String(ClockBoxes[i]), QLatin1String(ClockParts[i])};
+    run.query("Button32", fields);
+    if (run.options.dryRun)
+        return Done;
     QStringList parts;
     for (const char *box : ClockBoxes)
         parts << run.form.shown(QLatin1String(box));
-    std::printf("20%s-%s-%s %s:%s\n", qPrintable(parts[0]), qPrintable(parts[1]), qPrintable(parts[2]),
-                qPrintable(parts[3]), qPrintable(parts[4]));
+    const QString shown =
+        QStringLiteral("20%1-%2-%3 %4:%5").arg(parts[0], parts[1], parts[2], parts[3], parts[4]);
+    if (run.options.json)
+        run.output(jsonLine({{QStringLiteral("clock"), shown}}));
+    else
+        run.output(shown.toUtf8() + '\n');
     return Done;
 }
 

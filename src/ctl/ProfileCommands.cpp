@@ -5,12 +5,17 @@
 #include "ctl/ExitStatus.h"
 #include "profile/NearestName.h"
 #include "profile/ProfileCheck.h"
+#include "profile/ProfileCompare.h"
 #include "profile/ProfileForm.h"
 #include "profile/ProfileKeys.h"
 
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+
+#include <cstdio>
+#include <unistd.h>
 
 namespace {
 
@@ -25,6 +30,11 @@ QStringList pageNames()
 bool queryNeedsSerial(const char *button)
 {
     return findCommand(QLatin1String(button))->route == Route::SerialOnly;
+}
+
+bool readableHere(const CtlRun &run, const ProfileKey &key)
+{
+    return !(run.isGateway() && needsSerial(key));
 }
 
 // The pages asked for on the command line, all pages when none; over the gateway
@@ -49,22 +59,28 @@ QList<const ProfilePage *> pagesAskedFor(const CtlRun &run)
             CtlRun::note(QStringLiteral("%1: skipped, read over the serial link only").arg(name));
             continue;
         }
-        pages << page;
+        if (!pages.contains(page))
+            pages << page;
     }
     return pages;
 }
 
+// Runs the pages' queries into a form holding no earlier answer; every key read
+// here must come back with a value.
 void readPages(CtlRun &run, const QList<const ProfilePage *> &pages)
 {
-    for (const ProfilePage *page : pages)
-        for (const char *query : page->queries)
-            if (!(run.isGateway() && queryNeedsSerial(query)))
-                run.run(query);
-}
-
-bool readableHere(const CtlRun &run, const ProfileKey &key)
-{
-    return !(run.isGateway() && needsSerial(key));
+    run.clearForm();
+    for (const ProfilePage *page : pages) {
+        for (const char *query : page->queries) {
+            if (run.isGateway() && queryNeedsSerial(query))
+                continue;
+            QList<AnswerField> fields;
+            for (const ProfileKey &key : profileKeys())
+                if (qstrcmp(queryOf(key), query) == 0 && readableHere(run, key))
+                    fields << AnswerField{QLatin1String(key.control), fullName(key)};
+            run.query(query, fields);
+        }
+    }
 }
 
 QByteArray profileText(CtlRun &run, const QList<const ProfilePage *> &pages)
@@ -90,80 +106,265 @@ QByteArray profileText(CtlRun &run, const QList<const ProfilePage *> &pages)
     return QJsonDocument(profile).toJson(QJsonDocument::Indented);
 }
 
-QList<ProfileSetting> checkedSettings(const CtlRun &run)
+QString profileName(const CtlRun &run)
 {
-    if (run.options.arguments.size() != 1)
-        throw CtlFailure(UsageError, QStringLiteral("%1: give one PROFILE file").arg(run.options.command));
     const QString path = run.options.arguments.first();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw CtlFailure(UsageError, QStringLiteral("%1: %2").arg(path, file.errorString()));
-    const CheckedProfile checked = checkProfile(file.readAll());
-    for (const QString &fault : checked.faults)
-        CtlRun::note(path + QStringLiteral(": ") + fault);
-    if (!checked.faults.isEmpty())
-        throw CtlFailure(UsageError, QStringLiteral("%1: nothing sent").arg(path));
-    if (run.isGateway() && run.options.linkGiven) {
-        const QStringList serialOnly = serialOnlyNames(checked.settings);
-        if (!serialOnly.isEmpty())
-            throw CtlFailure(UsageError,
-                             QStringLiteral("%1: need the serial link (--serial): %2; nothing sent")
-                                 .arg(path, serialOnly.join(u", ")));
-    }
-    return checked.settings;
+    return path == QLatin1String("-") ? QStringLiteral("standard input") : path;
 }
 
-// Reads the pages the settings are on and prints each setting the collector holds otherwise.
-int compareWithCollector(CtlRun &run, const QList<ProfileSetting> &settings)
+QList<ProfileSetting> checkedSettings(const CtlRun &run)
+{
+    const QString path = run.options.arguments.first();
+    const QString name = profileName(run);
+    QFile file;
+    const bool opened = path == QLatin1String("-") ? file.open(stdin, QIODevice::ReadOnly)
+                                                   : (file.setFileName(path), file.open(QIODevice::ReadOnly));
+    if (!opened)
+        throw CtlFailure(UsageError, QStringLiteral("%1: %2").arg(path, file.errorString()));
+    const CheckedProfile checked = checkProfile(file.readAll());
+    QStringList faults = checked.faults;
+    QList<ProfileSetting> settings;
+    const QStringList serialOnly = run.isGateway() ? serialOnlyNames(checked.settings) : QStringList();
+    for (const ProfileSetting &setting : checked.settings) {
+        if (clearsHistory(setting) && !run.options.clearHistory &&
+            run.options.command == QLatin1String("write"))
+            faults << QStringLiteral("%1: \"%2\" clears the collector's stored history, an action, not a "
+                                     "setting: add --clear-history to send it")
+                          .arg(fullName(*setting.key), setting.value);
+        if (!(run.options.skipSerialOnly && serialOnly.contains(fullName(*setting.key))))
+            settings << setting;
+    }
+    for (const QString &fault : faults)
+        CtlRun::note(name + QStringLiteral(": ") + fault);
+    if (!faults.isEmpty())
+        throw CtlFailure(UsageError, QStringLiteral("%1: nothing sent").arg(name));
+    if (!serialOnly.isEmpty()) {
+        if (!run.options.skipSerialOnly)
+            throw CtlFailure(UsageError,
+                             QStringLiteral("%1: need the serial link (--serial): %2; nothing sent; "
+                                            "--skip-serial-only leaves them out")
+                                 .arg(name, serialOnly.join(u", ")));
+        CtlRun::note(QStringLiteral("%1: skipped, set over the serial link only: %2")
+                         .arg(name, serialOnly.join(u", ")));
+    }
+    return settings;
+}
+
+QList<const ProfilePage *> pagesOf(const QList<ProfileSetting> &settings)
 {
     QList<const ProfilePage *> pages;
     for (const ProfileSetting &setting : settings)
         if (const ProfilePage *page = findProfilePage(QLatin1String(setting.key->page));
             !pages.contains(page))
             pages << page;
-    readPages(run, pages);
-    int differing = 0;
-    for (const ProfileSetting &setting : settings) {
+    return pages;
+}
+
+// The settings the collector's form does not hold, by the bytes their commands send.
+QList<ProfileSetting> differing(const CtlRun &run, const QList<ProfileSetting> &settings)
+{
+    QList<ProfileSetting> found;
+    for (const ProfileSetting &setting : settings)
+        if (!holdsSetting(run.form, setting))
+            found << setting;
+    return found;
+}
+
+int diff(CtlRun &run)
+{
+    const QList<ProfileSetting> settings = checkedSettings(run);
+    readPages(run, pagesOf(settings));
+    if (run.options.dryRun)
+        return Done;
+    QJsonArray rows;
+    const QList<ProfileSetting> different = differing(run, settings);
+    for (const ProfileSetting &setting : different) {
         const QString held = shownValue(run.form, *setting.key);
-        if (held == setting.value)
-            continue;
-        ++differing;
-        std::printf("%s: collector \"%s\", profile \"%s\"\n", qPrintable(fullName(*setting.key)),
-                    qPrintable(held), qPrintable(setting.value));
+        if (run.options.json)
+            rows.append(QJsonObject{{QStringLiteral("key"), fullName(*setting.key)},
+                                    {QStringLiteral("collector"), held},
+                                    {QStringLiteral("profile"), setting.value}});
+        else
+            run.output(QStringLiteral("%1: collector \"%2\", profile \"%3\"\n")
+                           .arg(fullName(*setting.key), held, setting.value)
+                           .toUtf8());
     }
-    return differing == 0 ? Done : CollectorDiffers;
+    if (run.options.json)
+        run.output(
+            QJsonDocument(QJsonObject{{QStringLiteral("differing"), rows}}).toJson(QJsonDocument::Compact) +
+            '\n');
+    return different.isEmpty() ? Done : CollectorDiffers;
+}
+
+QStringList namesOf(const QList<const ProfileKey *> &keys)
+{
+    QStringList names;
+    for (const ProfileKey *key : keys)
+        names << fullName(*key);
+    return names;
+}
+
+QJsonArray jsonNames(const QStringList &names)
+{
+    return QJsonArray::fromStringList(names);
+}
+
+// What a write came to, key by key.
+struct WriteSummary
+{
+    QStringList changed;
+    QStringList alreadyRight;
+    QStringList failed;
+    QStringList notWritten;
+};
+
+void printSummary(CtlRun &run, const WriteSummary &summary, const QString &ending)
+{
+    if (run.options.json) {
+        QJsonObject object{{QStringLiteral("changed"), jsonNames(summary.changed)},
+                           {QStringLiteral("already_right"), jsonNames(summary.alreadyRight)},
+                           {QStringLiteral("failed"), jsonNames(summary.failed)},
+                           {QStringLiteral("not_written"), jsonNames(summary.notWritten)}};
+        if (!ending.isEmpty())
+            object.insert(QStringLiteral("stopped"), ending);
+        run.output(QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n');
+        return;
+    }
+    QByteArray text;
+    for (const QString &key : summary.changed)
+        text += key.toUtf8() + ": changed\n";
+    for (const QString &key : summary.failed)
+        text += key.toUtf8() + ": failed\n";
+    for (const QString &key : summary.notWritten)
+        text += key.toUtf8() + ": not written\n";
+    text += QStringLiteral("%1 changed, %2 already right, %3 failed, %4 not written\n")
+                .arg(summary.changed.size())
+                .arg(summary.alreadyRight.size())
+                .arg(summary.failed.size())
+                .arg(summary.notWritten.size())
+                .toUtf8();
+    run.output(text);
+}
+
+void progress(int n, int count, const QString &key)
+{
+    static const bool onTerminal = isatty(STDERR_FILENO) != 0;
+    if (!onTerminal)
+        return;
+    if (n > count)
+        std::fprintf(stderr, "\r\033[K");
+    else
+        std::fprintf(stderr, "\r\033[Ksetting %d of %d: %s", n, count, qPrintable(key));
+    std::fflush(stderr);
 }
 
 int write(CtlRun &run)
 {
     const QList<ProfileSetting> settings = checkedSettings(run);
     QStringList faults;
-    const QList<PlannedCommand> planned = planCommands(run.form, settings, faults);
+    HeadlessForm planForm;
+    planForm.setIndex(QStringLiteral("ComboBox2"), run.isGateway() ? 1 : 0);
+    const QList<PlannedCommand> planned = planCommands(planForm, settings, faults);
     for (const QString &fault : faults)
-        CtlRun::note(run.options.arguments.first() + QStringLiteral(": ") + fault);
+        CtlRun::note(profileName(run) + QStringLiteral(": ") + fault);
     if (!faults.isEmpty())
-        throw CtlFailure(UsageError, QStringLiteral("%1: nothing sent").arg(run.options.arguments.first()));
+        throw CtlFailure(UsageError, QStringLiteral("%1: nothing sent").arg(profileName(run)));
     if (run.options.dryRun) {
         for (const PlannedCommand &command : planned)
             run.output(command.command.text + '\n');
         return Done;
     }
-    int wrong = 0;
-    for (const PlannedCommand &command : planned) {
-        const QByteArray answer = run.link().exchange(command.command);
-        if (answer.contains("ERROR")) {
-            ++wrong;
-            CtlRun::note(QStringLiteral("%1: the collector refused %2: %3")
-                             .arg(fullName(*command.keys.first()), QString::fromLatin1(command.command.text),
-                                  QString::fromLatin1(answer)));
+    // What the collector holds first: only the commands of settings it does not hold go out.
+    QList<const PlannedCommand *> toSend;
+    WriteSummary summary;
+    if (run.options.all) {
+        for (const PlannedCommand &command : planned)
+            toSend << &command;
+    } else {
+        readPages(run, pagesOf(settings));
+        const QList<ProfileSetting> different = differing(run, settings);
+        for (const PlannedCommand &command : planned) {
+            const bool differs =
+                std::any_of(command.keys.begin(), command.keys.end(), [&](const ProfileKey *key) {
+                    return std::any_of(different.begin(), different.end(),
+                                       [key](const ProfileSetting &s) { return s.key == key; });
+                });
+            if (differs)
+                toSend << &command;
+            else
+                summary.alreadyRight << namesOf(command.keys);
         }
     }
-    const int compared = compareWithCollector(run, settings);
-    return wrong == 0 ? compared : CollectorDiffers;
+    QList<const ProfileKey *> written;
+    QStringList refused;
+    QString stopped;
+    int n = 0;
+    for (const PlannedCommand *command : toSend) {
+        if (CtlRun::stopRequested()) {
+            stopped = QStringLiteral("interrupted");
+            break;
+        }
+        progress(++n, int(toSend.size()), fullName(*command->keys.first()));
+        const QString controlsQuery = QLatin1String(queryOf(*command->keys.first()));
+        const qint32 code = findCommand(controlsQuery)->replyCode.value_or(0);
+        const QStringList controls = controlsOfQuery(queryOf(*command->keys.first()));
+        QByteArray answer;
+        try {
+            // Some "Set" commands are answered like the query of their page.
+            answer = run.link().exchange(command->command, [code, controls](const QByteArray &bytes) {
+                return isAcknowledgement(bytes) || fillsAll(bytes, code, controls);
+            });
+        } catch (const SessionError &error) {
+            progress(n + 1, n, {});
+            stopped = error.message;
+            summary.notWritten << namesOf(command->keys);
+            break;
+        }
+        written << command->keys;
+        if (answer.contains("ERROR")) {
+            refused << namesOf(command->keys);
+            CtlRun::note(QStringLiteral("%1: the collector refused %2: %3")
+                             .arg(namesOf(command->keys).join(u", "),
+                                  QString::fromLatin1(command->command.text),
+                                  QString::fromLatin1(escapedBytes(answer))));
+        }
+    }
+    progress(n + 1, n, {});
+    for (const PlannedCommand *command : toSend)
+        if (!written.contains(command->keys.first()) &&
+            !summary.notWritten.contains(fullName(*command->keys.first())))
+            summary.notWritten << namesOf(command->keys);
+    if (!stopped.isEmpty()) {
+        // What was sent is named; what was not stays as the collector held it.
+        for (const ProfileKey *key : written)
+            summary.changed << fullName(*key);
+        printSummary(run, summary, stopped);
+        const bool interrupted = stopped == QLatin1String("interrupted");
+        throw CtlFailure(interrupted ? Interrupted : LinkError,
+                         QStringLiteral("%1; written: %2; not written: %3")
+                             .arg(interrupted ? QStringLiteral("stopped by a signal") : stopped,
+                                  namesOf(written).join(u", "), summary.notWritten.join(u", ")));
+    }
+    // The read-back fills a form of its own: a setting the answer lacks is no match.
+    readPages(run, pagesOf(settings));
+    const QList<ProfileSetting> still = differing(run, settings);
+    for (const ProfileKey *key : written) {
+        const bool holds =
+            std::none_of(still.begin(), still.end(), [key](const ProfileSetting &s) { return s.key == key; });
+        (holds && !refused.contains(fullName(*key)) ? summary.changed : summary.failed) << fullName(*key);
+    }
+    for (const ProfileSetting &setting : still)
+        if (summary.alreadyRight.removeAll(fullName(*setting.key)) > 0)
+            summary.failed << fullName(*setting.key);
+    printSummary(run, summary, {});
+    return summary.failed.isEmpty() ? Done : CollectorDiffers;
 }
 
-int listKeys()
+int listKeys(CtlRun &run)
 {
+    QByteArray text =
+        run.options.json ? QByteArray() : QByteArray("| Key | \"Set\" button | Takes |\n|---|---|---|\n");
+    QJsonArray rows;
     for (const ProfileKey &key : profileKeys()) {
         QString allowed;
         const QStringList items = allowedItems(key);
@@ -179,9 +380,19 @@ int listKeys()
         } else {
             allowed = QStringLiteral("any text");
         }
-        std::printf("| `%s` | `%s` | %s%s |\n", qPrintable(fullName(key)), key.button, qPrintable(allowed),
-                    needsSerial(key) ? " (serial link only)" : "");
+        if (run.options.json)
+            rows.append(QJsonObject{{QStringLiteral("key"), fullName(key)},
+                                    {QStringLiteral("button"), QLatin1String(key.button)},
+                                    {QStringLiteral("items"), QJsonArray::fromStringList(items)},
+                                    {QStringLiteral("takes"), allowed},
+                                    {QStringLiteral("serial_only"), needsSerial(key)}});
+        else
+            text += QStringLiteral("| `%1` | `%2` | %3%4 |\n")
+                        .arg(fullName(key), QLatin1String(key.button), allowed,
+                             needsSerial(key) ? QStringLiteral(" (serial link only)") : QString())
+                        .toUtf8();
     }
+    run.output(run.options.json ? QJsonDocument(rows).toJson(QJsonDocument::Compact) + '\n' : text);
     return Done;
 }
 
@@ -191,14 +402,16 @@ int runProfileCommand(CtlRun &run)
 {
     const QString &command = run.options.command;
     if (command == QLatin1String("keys"))
-        return listKeys();
+        return listKeys(run);
     if (command == QLatin1String("read")) {
         const QList<const ProfilePage *> pages = pagesAskedFor(run);
         readPages(run, pages);
+        if (run.options.dryRun)
+            return Done;
         run.output(profileText(run, pages));
         return Done;
     }
     if (command == QLatin1String("write"))
         return write(run);
-    return compareWithCollector(run, checkedSettings(run));
+    return diff(run);
 }

@@ -1,8 +1,8 @@
 // live and history: readings now and the records the collector stored.
 #include "commands/DropDownItems.h"
+#include "commands/Gbk.h"
 #include "ctl/CtlRun.h"
 #include "ctl/ExitStatus.h"
-#include "link/ExchangeSession.h"
 
 #include <QDateTime>
 #include <QEventLoop>
@@ -34,8 +34,8 @@ const Reading readings[] = {
     {"p02",            "PU2XS"},
     {"p03",            "PU3XS"},
     {"power",          "IN1XS"},
-    {"in2",            "IN2XS"},
-    {"in3",            "IN3XS"},
+    {"din1",           "IN2XS"},
+    {"din2",           "IN3XS"},
 };
 // clang-format on
 
@@ -55,7 +55,10 @@ void pause(int ms)
 
 int live(CtlRun &run)
 {
-    if (run.options.csv) {
+    QList<AnswerField> fields;
+    for (const Reading &r : readings)
+        fields << AnswerField{QLatin1String(r.control), QLatin1String(r.name)};
+    if (run.options.csv && !run.options.dryRun) {
         QStringList header{QStringLiteral("pc_time")};
         for (const Reading &r : readings)
             header << QLatin1String(r.name);
@@ -64,7 +67,13 @@ int live(CtlRun &run)
     for (int taken = 0; run.options.count < 0 || taken < run.options.count; ++taken) {
         if (taken > 0)
             pause(int(run.options.everySeconds * 1000));
-        run.run("Button124");
+        // Readings end with SIGINT or SIGTERM as with the count.
+        if (CtlRun::stopRequested())
+            break;
+        run.clearForm();
+        run.query("Button124", fields);
+        if (run.options.dryRun)
+            return Done;
         const QString now = QDateTime::currentDateTime().toString(Qt::ISODateWithMs);
         if (run.options.csv) {
             QStringList row{now};
@@ -90,12 +99,30 @@ void selectOrRefuse(CtlRun &run, const char *box, const QString &item, const QSt
                                      .arg(what, item, items.first(), items.last()));
 }
 
+// A record's fields ("REC:001;TM:26-12-09 09:15;V:12.5;") as one JSON object.
+QByteArray recordJson(const QByteArray &record)
+{
+    QJsonObject object;
+    for (const QByteArray &field : record.split(';')) {
+        const qsizetype colon = field.indexOf(':');
+        if (colon > 0)
+            object.insert(QString::fromLatin1(field.left(colon)), fromGbk(field.mid(colon + 1)));
+    }
+    return QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
+}
+
 int history(CtlRun &run)
 {
     const QDateTime from = QDateTime::fromString(run.options.from, QStringLiteral("yyyy-MM-dd HH:mm"));
     if (!from.isValid() || run.options.count < 0)
         throw CtlFailure(UsageError,
                          QStringLiteral("history: give --from \"YYYY-MM-DD HH:MM\" and --count N"));
+    const QStringList years = dropDownItems(QStringLiteral("Hyear"));
+    const int year = from.date().year();
+    if (year < 2000 + years.first().toInt() || year > 2000 + years.last().toInt())
+        throw CtlFailure(UsageError, QStringLiteral("history: the year %1 is outside 20%2 to 20%3")
+                                         .arg(year)
+                                         .arg(years.first(), years.last()));
     selectOrRefuse(run, "Hyear", from.toString(QStringLiteral("yy")), QStringLiteral("year"));
     selectOrRefuse(run, "Hmonth", from.toString(QStringLiteral("MM")), QStringLiteral("month"));
     selectOrRefuse(run, "Hday", from.toString(QStringLiteral("dd")), QStringLiteral("day"));
@@ -103,12 +130,53 @@ int history(CtlRun &run)
     selectOrRefuse(run, "Hmin", from.toString(QStringLiteral("mm")), QStringLiteral("minute"));
     selectOrRefuse(run, "Hcont", QStringLiteral("%1").arg(run.options.count, 2, 10, QLatin1Char('0')),
                    QStringLiteral("count"));
-    // Every piece as it came, the records back to back; until the collector has been quiet for the timeout.
-    std::optional<QByteArray> piece = run.run("Button125");
-    const bool refused = piece->startsWith("ERROR");
-    for (; piece; piece = run.link().nextPiece(run.options.timeoutMs))
-        run.output(piece->endsWith('\n') ? *piece : *piece + '\n');
-    return refused ? CollectorDiffers : Done;
+    const Command query = run.command("Button125");
+    if (run.options.dryRun) {
+        run.output(query.text + '\n');
+        return Done;
+    }
+    // The records come back to back, each ending with CR LF, in pieces cut wherever the
+    // link cuts them: joined again, one record a line, as the collector sent it.
+    run.link().startStream(query);
+    QByteArray pending;
+    int kept = 0;
+    auto keep = [&](const QByteArray &record) {
+        run.output(run.options.json ? recordJson(record) : record + '\n');
+        ++kept;
+    };
+    try {
+        while (kept < run.options.count && !CtlRun::stopRequested()) {
+            const std::optional<QByteArray> piece = run.link().nextPiece();
+            if (!piece)
+                break;
+            pending += *piece;
+            for (qsizetype end; (end = pending.indexOf("\r\n")) >= 0; pending.remove(0, end + 2))
+                keep(pending.left(end));
+        }
+    } catch (const SessionError &error) {
+        run.commitOutput();
+        throw CtlFailure(LinkError, QStringLiteral("%1; %2 whole records kept").arg(error.message).arg(kept));
+    }
+    const QByteArray rest = pending.trimmed();
+    if (kept == 0 && (rest == "NO RECORD" || rest.startsWith("ERROR"))) {
+        CtlRun::note(QStringLiteral("history: %1 from %2")
+                         .arg(rest == "NO RECORD" ? QStringLiteral("no records") : QStringLiteral("refused"),
+                              run.options.from));
+        return rest == "NO RECORD" ? Done : CollectorDiffers;
+    }
+    if (!rest.isEmpty()) {
+        run.commitOutput();
+        throw CtlFailure(LinkError,
+                         QStringLiteral("%1: a record was cut off after %2 whole ones (kept): \"%3\"")
+                             .arg(run.options.link.name())
+                             .arg(kept)
+                             .arg(QString::fromLatin1(escapedBytes(rest.left(40)))));
+    }
+    if (CtlRun::stopRequested()) {
+        run.commitOutput();
+        throw CtlFailure(Interrupted, QStringLiteral("history: stopped; %1 whole records kept").arg(kept));
+    }
+    return Done;
 }
 
 } // namespace

@@ -30,12 +30,19 @@ int main(int argc, char *argv[])
     const QString &command = parsed.options->command;
     try {
         CtlRun run(*parsed.options);
+        CtlRun::catchStopSignals();
+        // The output exists before the first byte goes out.
+        run.openOutput();
+        int status = Done;
         if (command == QLatin1String("read") || command == QLatin1String("write") ||
             command == QLatin1String("diff") || command == QLatin1String("keys"))
-            return runProfileCommand(run);
-        if (command == QLatin1String("live") || command == QLatin1String("history"))
-            return runRecordCommand(run);
-        return runDeviceCommand(run);
+            status = runProfileCommand(run);
+        else if (command == QLatin1String("live") || command == QLatin1String("history"))
+            status = runRecordCommand(run);
+        else
+            status = runDeviceCommand(run);
+        run.commitOutput();
+        return status;
     } catch (const CtlFailure &failure) {
         std::fprintf(stderr, "tl380ctl: %s\n", qPrintable(failure.message));
         return failure.status;

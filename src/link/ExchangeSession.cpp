@@ -12,7 +12,6 @@
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QSerialPort>
-#include <QTimer>
 
 namespace {
 
@@ -49,28 +48,45 @@ QString LinkTarget::name() const
     return isGateway() ? gatewayAddress + u':' + QString::number(gatewayPort) : serialDevice;
 }
 
-ExchangeSession::ExchangeSession(LinkTarget target, Form &form, ExchangeState &exchange, int timeoutMs,
+bool isAcknowledgement(const QByteArray &answer)
+{
+    const QByteArray end = answer.trimmed();
+    return end.endsWith("OK") || end.endsWith("ERROR");
+}
+
+ExchangeSession::ExchangeSession(LinkTarget target, Form &form, ExchangeState &exchange, int quietMs,
                                  Trace &trace)
-    : m_target(std::move(target)), m_form(form), m_exchange(exchange), m_timeoutMs(timeoutMs), m_trace(trace),
+    : m_target(std::move(target)), m_form(form), m_exchange(exchange), m_quietMs(quietMs), m_trace(trace),
       m_serial(new TComm(this)), m_gateway(new TClientSocket(this)),
       m_tracedSerial(*m_serial, trace, "serial"), m_tracedGateway(*m_gateway, trace, "gateway"),
       m_send(form, exchange, m_tracedSerial, m_tracedGateway)
 {
     // Index 0 of the link-mode selector is the serial port, 1 the gateway.
     m_form.setIndex(QStringLiteral("ComboBox2"), m_target.isGateway() ? 1 : 0);
+    m_silence.setSingleShot(true);
+    m_silence.setTimerType(Qt::PreciseTimer);
+    connect(&m_silence, &QTimer::timeout, this, [this] {
+        m_silent = true;
+        wake();
+    });
     connect(m_serial, &TComm::ReceiveData, this, &ExchangeSession::serialPiece);
+    connect(m_serial, &TComm::BytesArrived, this, &ExchangeSession::activity);
+    connect(m_serial, &TComm::LineLost, this, [this] {
+        m_lost = QStringLiteral("the line hung up: was the adapter pulled or the collector switched off?");
+        wake();
+    });
     m_gateway->setNotificationGuard([this](const std::function<void()> &event) {
         try {
             event();
         } catch (const HandlerError &error) {
-            m_fault = error.message();
+            m_lost = error.message();
         }
         wake();
     });
     m_gateway->OnConnect = [this] { m_connected = true; };
     m_gateway->OnDisconnect = [this] {
         m_connected = false;
-        m_fault = QStringLiteral("the gateway closed the connection");
+        m_lost = QStringLiteral("the gateway closed the connection");
     };
     m_gateway->OnRead = [this] { gatewayReadable(); };
 }
@@ -110,70 +126,110 @@ void ExchangeSession::openGateway()
         m_gateway->setPort(m_target.gatewayPort);
         m_gateway->Open();
     } catch (const HandlerError &error) {
-        m_fault = error.message();
+        m_lost = error.message();
     }
-    if (m_fault.isEmpty())
-        waitFor([this] { return m_connected || !m_fault.isEmpty(); }, m_timeoutMs);
+    if (m_lost.isEmpty()) {
+        m_silent = false;
+        m_silence.start(m_quietMs);
+        wait([this] { return m_connected; });
+    }
     if (m_connected)
         return;
-    if (!m_fault.isEmpty())
-        throw SessionError(SessionError::Link, QStringLiteral("%1: cannot connect: %2 (%3)")
-                                                   .arg(m_target.name(), gatewayCause(m_fault), m_fault));
+    if (!m_lost.isEmpty())
+        throw SessionError(
+            SessionError::Link,
+            QStringLiteral("%1: cannot connect: %2 (%3)").arg(m_target.name(), gatewayCause(m_lost), m_lost));
     throw SessionError(SessionError::Link,
                        QStringLiteral("%1: no answer to the connection within %2 s: is the address right?")
                            .arg(m_target.name())
-                           .arg(m_timeoutMs / 1000.0));
+                           .arg(m_quietMs / 1000.0));
 }
 
-QByteArray ExchangeSession::exchange(const Command &command)
+QByteArray ExchangeSession::exchange(const Command &command, const WholeAnswer &whole)
 {
+    QByteArray answer;
+    for (int attempt = 0; answer.isEmpty(); ++attempt) {
+        startStream(command);
+        wait([&] {
+            while (!m_pieces.isEmpty())
+                answer += m_pieces.takeFirst();
+            return !answer.isEmpty() && whole && whole(answer);
+        });
+        if (!m_lost.isEmpty() || (answer.isEmpty() && attempt >= m_retries))
+            linkFailed();
+    }
+    m_waiting = false;
+    deliver(answer);
+    return answer;
+}
+
+void ExchangeSession::startStream(const Command &command)
+{
+    settle();
+    if (!m_lost.isEmpty())
+        linkFailed();
     m_pieces.clear();
-    m_parseFault.clear();
+    m_anyByte = false;
+    m_waiting = true;
     m_send.send(command);
-    if (!waitFor([this] { return !m_pieces.isEmpty() || !m_fault.isEmpty(); }, m_timeoutMs) ||
-        m_pieces.isEmpty())
-        noAnswer();
-    if (!m_parseFault.isEmpty())
-        throw SessionError(
-            SessionError::Answer,
-            QStringLiteral("%1: the answer \"%2\" does not read: %3")
-                .arg(m_target.name(), QString::fromLatin1(escapedBytes(m_pieces.first())), m_parseFault));
-    return m_pieces.takeFirst();
+    m_silent = false;
+    m_silence.start(m_quietMs);
 }
 
-std::optional<QByteArray> ExchangeSession::nextPiece(int quietMs)
+std::optional<QByteArray> ExchangeSession::nextPiece()
 {
-    if (m_pieces.isEmpty() && !waitFor([this] { return !m_pieces.isEmpty() || !m_fault.isEmpty(); }, quietMs))
-        return std::nullopt;
-    if (m_pieces.isEmpty())
-        noAnswer();
-    return m_pieces.takeFirst();
+    wait([this] { return !m_pieces.isEmpty(); });
+    if (!m_pieces.isEmpty())
+        return m_pieces.takeFirst();
+    if (!m_lost.isEmpty() || !m_anyByte)
+        linkFailed();
+    m_waiting = false;
+    return std::nullopt;
 }
 
-void ExchangeSession::noAnswer() const
+void ExchangeSession::linkFailed() const
 {
-    if (!m_fault.isEmpty())
-        throw SessionError(SessionError::Link, QStringLiteral("%1: %2").arg(m_target.name(), m_fault));
+    if (!m_lost.isEmpty())
+        throw SessionError(SessionError::Link, QStringLiteral("%1: %2").arg(m_target.name(), m_lost));
     throw SessionError(SessionError::Link,
                        QStringLiteral("%1: no answer within %2 s: is the collector on and linked?")
                            .arg(m_target.name())
-                           .arg(m_timeoutMs / 1000.0));
+                           .arg(m_quietMs / 1000.0));
+}
+
+void ExchangeSession::activity()
+{
+    m_lastByte.start();
+    if (m_silence.isActive())
+        m_silence.start(m_quietMs);
+}
+
+// Bytes of an earlier answer still on their way (the link frames a piece only after
+// its quiet time) arrive before the next command goes out, and are dropped.
+void ExchangeSession::settle()
+{
+    m_waiting = false;
+    // A serial piece is handed on 100 ms after its last byte; gateway bytes are read
+    // once their read wait is over.
+    const int framingMs = m_target.isGateway() ? 0 : 120;
+    while (m_lost.isEmpty() &&
+           (m_readPending || (m_lastByte.isValid() && m_lastByte.elapsed() < framingMs))) {
+        QEventLoop loop;
+        QTimer::singleShot(m_readPending ? 20 : int(framingMs - m_lastByte.elapsed()), Qt::PreciseTimer,
+                           &loop, &QEventLoop::quit);
+        loop.exec();
+    }
 }
 
 void ExchangeSession::serialPiece(const QByteArray &piece)
 {
     m_trace.received("serial", piece);
-    bool parseDue = false;
-    try {
-        serialPieceReceived(m_form, m_exchange, piece, [&parseDue] { parseDue = true; });
-    } catch (const HandlerError &error) {
-        m_parseFault = error.message();
-    }
-    whole(piece, parseDue);
+    received(piece);
 }
 
 void ExchangeSession::gatewayReadable()
 {
+    activity();
     if (m_readPending)
         return;
     m_readPending = true;
@@ -183,36 +239,42 @@ void ExchangeSession::gatewayReadable()
 void ExchangeSession::readGateway()
 {
     m_readPending = false;
-    QByteArray piece;
-    bool parseDue = false;
-    try {
-        gatewayDataReadable(
-            m_form, m_exchange,
-            [this, &piece] {
-                piece = m_gateway->ReceiveText();
-                return piece;
-            },
-            [&parseDue] { parseDue = true; });
-    } catch (const HandlerError &error) {
-        m_parseFault = error.message();
-    }
+    const QByteArray piece = m_gateway->ReceiveText();
     if (piece.isEmpty())
         return;
     m_trace.received("gateway", piece);
-    whole(piece, parseDue);
+    received(piece);
 }
 
-void ExchangeSession::whole(const QByteArray &piece, bool parseDue)
+void ExchangeSession::received(const QByteArray &piece)
 {
-    if (parseDue) {
-        try {
-            parseReply(m_form, m_exchange);
-        } catch (const HandlerError &error) {
-            m_parseFault = error.message();
-        }
-    }
+    if (!m_waiting)
+        return;
+    m_anyByte = true;
     m_pieces.append(piece);
+    if (m_silence.isActive())
+        m_silence.start(m_quietMs);
     wake();
+}
+
+// The whole answer through the window's receive path, as if it had come in one piece.
+void ExchangeSession::deliver(const QByteArray &answer)
+{
+    bool parseDue = false;
+    try {
+        if (m_target.isGateway())
+            gatewayDataReadable(
+                m_form, m_exchange, [&answer] { return answer; }, [&parseDue] { parseDue = true; });
+        else
+            serialPieceReceived(m_form, m_exchange, answer, [&parseDue] { parseDue = true; });
+        if (parseDue)
+            parseReply(m_form, m_exchange);
+    } catch (const HandlerError &error) {
+        throw SessionError(
+            SessionError::Answer,
+            QStringLiteral("%1: the answer \"%2\" does not read: %3")
+                .arg(m_target.name(), QString::fromLatin1(escapedBytes(answer)), error.message()));
+    }
 }
 
 void ExchangeSession::wake()
@@ -221,21 +283,17 @@ void ExchangeSession::wake()
         m_wake();
 }
 
-bool ExchangeSession::waitFor(const std::function<bool()> &done, int ms)
+// Runs the event loop until `done`, the link is lost or the silence timer has run out.
+void ExchangeSession::wait(const std::function<bool()> &done)
 {
-    if (done())
-        return true;
+    auto over = [&] { return done() || !m_lost.isEmpty() || m_silent; };
+    if (over())
+        return;
     QEventLoop loop;
-    QTimer limit;
-    limit.setSingleShot(true);
-    limit.setTimerType(Qt::PreciseTimer);
-    connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
     m_wake = [&] {
-        if (done())
+        if (over())
             loop.quit();
     };
-    limit.start(ms);
     loop.exec();
     m_wake = nullptr;
-    return done();
 }

@@ -4,8 +4,10 @@
 #include "link/SendStep.h"
 #include "link/TracedTransport.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 
 #include <functional>
 #include <optional>
@@ -24,6 +26,10 @@ struct LinkTarget
 
     bool isGateway() const { return serialDevice.isEmpty(); }
     QString name() const;
+    // The shortest silence that can end an answer here: longer than the link's own
+    // framing (100 ms of quiet ends a serial piece; the gateway's bytes are read
+    // 300 ms after the first of them).
+    int shortestQuietMs() const { return isGateway() ? 400 : 200; }
 };
 
 // Why a session could not complete an exchange: the link (cannot open, refused,
@@ -38,25 +44,41 @@ public:
     QString message;
 };
 
+// Whether the bytes received so far are the whole answer.
+using WholeAnswer = std::function<bool(const QByteArray &answer)>;
+
+// An answer to a set command: it ends with "OK" or "ERROR".
+bool isAcknowledgement(const QByteArray &answer);
+
 // The window's exchange without the window: a command goes out through the send
-// step and the window's transport, and each piece comes back through the window's
-// receive path and parser into the form. A serial piece ends after 100 ms of quiet
-// (the port's own framing); over the gateway the pending bytes are read 300 ms after
-// the first of them, as the window reads them. A piece is parsed as soon as it is whole.
+// step and the window's transport; every piece that comes back until the answer is
+// whole belongs to that exchange, and the whole answer then goes through the
+// window's receive path and parser into the form. A serial piece ends after 100 ms
+// of quiet (the port's own framing); over the gateway the pending bytes are read
+// 300 ms after the first of them, as the window reads them. Bytes that arrive while
+// no exchange waits belong to none and are dropped.
 class ExchangeSession : public QObject
 {
 public:
-    ExchangeSession(LinkTarget target, Form &form, ExchangeState &exchange, int timeoutMs, Trace &trace);
+    // `quietMs`: the silence after the last byte sent or received that ends a wait.
+    ExchangeSession(LinkTarget target, Form &form, ExchangeState &exchange, int quietMs, Trace &trace);
     ~ExchangeSession() override;
 
     // Raises SessionError (Link) naming the device or address and the likely cause.
     void open();
-    // Sends the command and returns the first piece of its answer; raises SessionError
-    // (Link) when none comes within the timeout, (Answer) when the
-    // window's parser refuses it.
-    QByteArray exchange(const Command &command);
-    // The next piece, none after `quietMs` without one.
-    std::optional<QByteArray> nextPiece(int quietMs);
+    // Sends the command and collects its answer until `whole` says it is complete
+    // (no test: until the link is quiet), or the link has been quiet for the quiet
+    // time after the last byte: then the answer is what came. Without any byte the
+    // command is sent again, up to the retries, then SessionError (Link); the same
+    // when the link is lost. SessionError (Answer) when the parser refuses it.
+    QByteArray exchange(const Command &command, const WholeAnswer &whole = {});
+    // Sends the command of a stream of pieces (the history); read them with nextPiece().
+    void startStream(const Command &command);
+    // The next piece of the stream, none once the link has been quiet for the quiet
+    // time; SessionError (Link) when the link is lost or no byte came at all.
+    std::optional<QByteArray> nextPiece();
+    // How often a command without any answer is sent again (0).
+    void setRetries(int retries) { m_retries = retries; }
 
     const LinkTarget &target() const { return m_target; }
 
@@ -64,26 +86,34 @@ private:
     void openSerial();
     void openGateway();
     void serialPiece(const QByteArray &piece);
+    void activity();
     void gatewayReadable();
     void readGateway();
-    void whole(const QByteArray &piece, bool parseDue);
-    bool waitFor(const std::function<bool()> &done, int ms);
-    [[noreturn]] void noAnswer() const;
+    void received(const QByteArray &piece);
+    void deliver(const QByteArray &answer);
+    void wait(const std::function<bool()> &done);
+    [[noreturn]] void linkFailed() const;
+    void settle();
     void wake();
 
     LinkTarget m_target;
     Form &m_form;
     ExchangeState &m_exchange;
-    int m_timeoutMs;
+    int m_quietMs;
+    int m_retries = 0;
     Trace &m_trace;
     TComm *m_serial;
     TClientSocket *m_gateway;
     TracedTransport m_tracedSerial;
     TracedTransport m_tracedGateway;
     SendStep m_send;
+    QTimer m_silence;
+    QElapsedTimer m_lastByte;
     QList<QByteArray> m_pieces;
-    QString m_fault;
-    QString m_parseFault;
+    bool m_waiting = false;
+    bool m_silent = false;
+    bool m_anyByte = false;
+    QString m_lost;
     bool m_connected = false;
     bool m_readPending = false;
     std::function<void()> m_wake;

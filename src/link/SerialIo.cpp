@@ -114,6 +114,7 @@ void SerialIo::readAvailable()
     const QByteArray data = m_port.readAll();
     if (data.isEmpty())
         return;
+    emit bytesArrived();
     m_piece += data;
     while (m_piece.size() >= MaxPiece) {
         emit pieceReceived(m_piece.first(MaxPiece));
@@ -171,6 +172,8 @@ void SerialIo::hangUp()
     m_quiet.stop();
     m_rearm.stop();
     endPiece();
-    if (m_port.isOpen())
+    if (m_port.isOpen()) {
         m_port.close();
+        emit lineLost();
+    }
 }

@@ -28,6 +28,10 @@ public:
 
 signals:
     void pieceReceived(const QByteArray &piece);
+    // Bytes came in; the piece they belong to follows once it is whole.
+    void bytesArrived();
+    // The device vanished; what came before it has been delivered.
+    void lineLost();
 
 private:
     void readAvailable();

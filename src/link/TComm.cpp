@@ -13,6 +13,8 @@ TComm::TComm(QObject *parent) : QObject(parent), m_thread(new QThread), m_io(new
     m_io->moveToThread(m_thread);
     connect(m_thread, &QThread::finished, m_io, &QObject::deleteLater);
     connect(m_io, &SerialIo::pieceReceived, this, &TComm::ReceiveData);
+    connect(m_io, &SerialIo::bytesArrived, this, &TComm::BytesArrived);
+    connect(m_io, &SerialIo::lineLost, this, &TComm::LineLost);
     m_thread->start(QThread::HighPriority);
 }
 

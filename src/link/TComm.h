@@ -39,6 +39,10 @@ public:
 signals:
     // One piece of 1 to 2048 bytes; NUL bytes included.
     void ReceiveData(const QByteArray &piece);
+    // Bytes came in; their piece follows once it is whole.
+    void BytesArrived();
+    // The device vanished (adapter pulled, far end closed), after its last piece.
+    void LineLost();
 
 private:
     void runOnIoThread(const std::function<void()> &work);

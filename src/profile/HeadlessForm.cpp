@@ -52,3 +52,17 @@ bool HeadlessForm::select(const QString &control, const QString &item)
     m_indices[control] = int(at);
     return true;
 }
+
+bool HeadlessForm::holds(const QString &control) const
+{
+    if (!dropDownItems(control).isEmpty())
+        return index(control) >= 0;
+    return m_texts.contains(control);
+}
+
+void HeadlessForm::clear()
+{
+    m_texts.clear();
+    m_indices.clear();
+    m_checked.clear();
+}

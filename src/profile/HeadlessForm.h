@@ -25,6 +25,10 @@ public:
     QString shown(const QString &control) const;
     // Selects the first item showing exactly `item`; false, changing nothing, when none does.
     bool select(const QString &control, const QString &item);
+    // Whether the control holds a value: a drop-down an item, a field any text written to it.
+    bool holds(const QString &control) const;
+    // Back to no value anywhere, as before the first answer.
+    void clear();
 
 private:
     QHash<QString, QByteArray> m_texts;

@@ -51,9 +51,62 @@ QStringList allPageNames()
     return names;
 }
 
+// What separates commands and their fields on the line: "#" ends a command and
+// its head, "!" ends a text value, ";" ends a field of an answer. A value holding
+// one would end its own command early and smuggle the rest in as another.
+constexpr char16_t Separators[] = u"#!;";
+
+// The fields whose value rule would send a value out of range as another value.
+struct ValueRange
+{
+    const char *control;
+    int most;
+};
+// clang-format off
+constexpr ValueRange ranges[] = {
+    {"Edit2", 90},  // the power output delay: above 90 goes out as 90
+    {"IP1_1", 255}, // an address part above 255 goes out as 0
+    {"IP1_2", 255},
+    {"IP1_3", 255},
+    {"IP1_4", 255},
+};
+// clang-format on
+
+QString separatorFault(const ProfileKey &key, const QString &value)
+{
+    for (const QChar c : value) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+            return QStringLiteral("%1: the value holds a control character (U+%2); not allowed")
+                .arg(fullName(key))
+                .arg(c.unicode(), 4, 16, QLatin1Char('0'));
+        if (QStringView(Separators).contains(c))
+            return QStringLiteral("%1: \"%2\" has '%3', which separates the collector's commands; not "
+                                  "allowed: # ! ;")
+                .arg(fullName(key), value, QString(c));
+    }
+    return {};
+}
+
+QString rangeFault(const ProfileKey &key, const QString &value)
+{
+    for (const ValueRange &range : ranges) {
+        if (qstrcmp(range.control, key.control) != 0)
+            continue;
+        bool ok = false;
+        const int number = value.toInt(&ok);
+        if (ok && number > range.most)
+            return QStringLiteral("%1: \"%2\" would go out as another value; allowed: 0 to %3")
+                .arg(fullName(key), value)
+                .arg(range.most);
+    }
+    return {};
+}
+
 // Why the window would not take the value into the key's control; empty when it would.
 QString valueFault(const ProfileKey &key, const QString &value)
 {
+    if (const QString fault = separatorFault(key, value); !fault.isEmpty())
+        return fault;
     const QStringList items = allowedItems(key);
     if (!items.isEmpty()) {
         if (items.contains(value))
@@ -76,7 +129,44 @@ QString valueFault(const ProfileKey &key, const QString &value)
             .arg(fullName(key), value)
             .arg(bytes)
             .arg(rule->mostBytes);
-    return {};
+    return rangeFault(key, value);
+}
+
+// Keys given twice in one object; the JSON reader would silently keep the last.
+// The text is valid JSON already.
+QStringList duplicateKeys(const QByteArray &json)
+{
+    QStringList faults;
+    QList<QStringList> open; // the keys seen in each enclosing object; arrays hold none
+    QList<bool> isObject;
+    for (qsizetype i = 0; i < json.size(); ++i) {
+        const char c = json[i];
+        if (c == '{' || c == '[') {
+            open.append(QStringList());
+            isObject.append(c == '{');
+        } else if ((c == '}' || c == ']') && !open.isEmpty()) {
+            open.removeLast();
+            isObject.removeLast();
+        } else if (c == '"') {
+            qsizetype end = i + 1;
+            while (end < json.size() && json[end] != '"')
+                end += json[end] == '\\' ? 2 : 1;
+            const QByteArray text = json.mid(i + 1, end - i - 1);
+            qsizetype next = end + 1;
+            while (next < json.size() && QChar(json[next]).isSpace())
+                ++next;
+            if (next < json.size() && json[next] == ':' && !open.isEmpty() && isObject.last()) {
+                const QString key = QString::fromUtf8(text);
+                if (open.last().contains(key))
+                    faults << QStringLiteral("line %1: \"%2\" given twice in one object; give it once")
+                                  .arg(json.left(i).count('\n') + 1)
+                                  .arg(key);
+                open.last() << key;
+            }
+            i = end;
+        }
+    }
+    return faults;
 }
 
 void checkPage(const QString &page, const QJsonValue &content, CheckedProfile &checked)
@@ -127,6 +217,7 @@ CheckedProfile checkProfile(const QByteArray &json)
         checked.faults << QStringLiteral("line 1, column 1: a profile is an object of pages");
         return checked;
     }
+    checked.faults << duplicateKeys(json);
     const QJsonObject pages = document.object();
     for (auto it = pages.begin(); it != pages.end(); ++it)
         checkPage(it.key(), it.value(), checked);
@@ -161,7 +252,12 @@ QList<PlannedCommand> planCommands(Form &form, const QList<ProfileSetting> &sett
             try {
                 planned << PlannedCommand{&row, buildCommand(row, form), given};
             } catch (const HandlerError &error) {
-                faults << QStringLiteral("%1: %2").arg(fullName(*given.first()), error.message());
+                // The value rule converts the fields: name the first one typed in.
+                const auto typed = std::find_if(given.begin(), given.end(), [](const ProfileKey *key) {
+                    return allowedItems(*key).isEmpty();
+                });
+                faults << QStringLiteral("%1: %2").arg(
+                    fullName(typed != given.end() ? **typed : *given.first()), error.message());
             }
         }
     }
@@ -175,4 +271,10 @@ QStringList serialOnlyNames(const QList<ProfileSetting> &settings)
         if (needsSerial(*setting.key))
             names << fullName(*setting.key);
     return names;
+}
+
+bool clearsHistory(const ProfileSetting &setting)
+{
+    const QStringList items = allowedItems(*setting.key);
+    return QLatin1String(setting.key->control) == QLatin1String("ComboBox9") && setting.value == items.last();
 }

@@ -40,3 +40,7 @@ QList<PlannedCommand> planCommands(Form &form, const QList<ProfileSetting> &sett
 
 // The settings that go to the serial port whatever the link, by name.
 QStringList serialOnlyNames(const QList<ProfileSetting> &settings);
+
+// A profile carries settings, never actions: the retention item that clears the
+// stored history is one.
+bool clearsHistory(const ProfileSetting &setting);

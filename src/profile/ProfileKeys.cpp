@@ -169,6 +169,18 @@ bool needsSerial(const ProfileKey &key)
     return setRowOf(key).route == Route::SerialOnly;
 }
 
+const char *queryOf(const ProfileKey &key)
+{
+    const ProfilePage &page = *findProfilePage(QLatin1String(key.page));
+    if (page.queries.size() == 1)
+        return page.queries.front();
+    // Slot N is read by the N-th pair of queries: its command first, then its bytes.
+    const QString name = QLatin1String(key.key);
+    const int slot = name.mid(4, 1).toInt() - 1;
+    const bool bytes = name.contains(QLatin1String("_byte"));
+    return page.queries[size_t(slot * 2 + (bytes ? 1 : 0))];
+}
+
 QString fullName(const ProfileKey &key)
 {
     return QLatin1String(key.page) + u'.' + QLatin1String(key.key);

@@ -31,6 +31,8 @@ const ProfilePage *findProfilePage(const QString &page);
 const CommandRow &setRowOf(const ProfileKey &key);
 // Whether the key's "Set" goes to the serial port whatever the link.
 bool needsSerial(const ProfileKey &key);
+// The "Read Parameters" or slot query whose answer fills the key's control.
+const char *queryOf(const ProfileKey &key);
 // "page.key"
 QString fullName(const ProfileKey &key);
 // The items a drop-down key may take; empty for a field.

@@ -1,0 +1,49 @@
+#include "profile/ProfileCompare.h"
+
+#include "commands/CommandTable.h"
+#include "commands/ExchangeState.h"
+#include "commands/HandlerError.h"
+#include "profile/HeadlessForm.h"
+#include "profile/ProfileCheck.h"
+#include "profile/ProfileForm.h"
+#include "profile/ProfileKeys.h"
+#include "replies/ReplyDispatch.h"
+
+#include <algorithm>
+
+bool holdsSetting(const HeadlessForm &collector, const ProfileSetting &setting)
+{
+    HeadlessForm given = collector;
+    applyProfile(given, {setting});
+    const CommandRow &row = setRowOf(*setting.key);
+    try {
+        return buildCommand(row, collector).text == buildCommand(row, given).text;
+    } catch (const HandlerError &) {
+        return false; // the collector's values do not make a command: they differ
+    }
+}
+
+bool fillsAll(const QByteArray &answer, qint32 replyCode, const QStringList &controls)
+{
+    HeadlessForm scratch;
+    ExchangeState exchange;
+    exchange.ExpectedReplyCode = replyCode;
+    exchange.ReplyText = answer;
+    exchange.PiecesSinceParse = {answer};
+    try {
+        parseReply(scratch, exchange);
+    } catch (const HandlerError &) {
+        return false;
+    }
+    return std::all_of(controls.begin(), controls.end(),
+                       [&](const QString &control) { return scratch.holds(control); });
+}
+
+QStringList controlsOfQuery(const char *button)
+{
+    QStringList controls;
+    for (const ProfileKey &key : profileKeys())
+        if (qstrcmp(queryOf(key), button) == 0)
+            controls << QLatin1String(key.control);
+    return controls;
+}

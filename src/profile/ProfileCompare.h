@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+class HeadlessForm;
+struct ProfileKey;
+struct ProfileSetting;
+
+// Whether the collector holds the setting as the collector keeps it: the key's "Set"
+// command carries the same bytes built from the collector's values as built from
+// them with the setting's value put in. "42" and "00042" are one station number.
+bool holdsSetting(const HeadlessForm &collector, const ProfileSetting &setting);
+
+// Whether `answer`, parsed as the answer to the query with `replyCode`, fills
+// every one of `controls`.
+bool fillsAll(const QByteArray &answer, qint32 replyCode, const QStringList &controls);
+
+// The controls a query fills that a profile holds.
+QStringList controlsOfQuery(const char *button);

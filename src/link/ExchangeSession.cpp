@@ -41,6 +41,19 @@ QString gatewayCause(const QString &fault)
     return QStringLiteral("the network refused the connection");
 }
 
+// The link an owner has opened, by its name.
+LinkTarget borrowedTarget(const TComm &serial, const TClientSocket &gateway, bool viaGateway)
+{
+    LinkTarget target;
+    if (viaGateway) {
+        target.gatewayAddress = QString::fromLatin1(gateway.Address());
+        target.gatewayPort = gateway.targetPort();
+    } else {
+        target.serialDevice = serial.CommName.isEmpty() ? QStringLiteral("the serial port") : serial.CommName;
+    }
+    return target;
+}
+
 } // namespace
 
 QString LinkTarget::name() const
@@ -56,11 +69,30 @@ bool isAcknowledgement(const QByteArray &answer)
 
 ExchangeSession::ExchangeSession(LinkTarget target, Form &form, ExchangeState &exchange, int quietMs,
                                  Trace &trace)
-    : m_target(std::move(target)), m_form(form), m_exchange(exchange), m_quietMs(quietMs), m_trace(trace),
-      m_serial(new TComm(this)), m_gateway(new TClientSocket(this)),
-      m_tracedSerial(*m_serial, trace, "serial"), m_tracedGateway(*m_gateway, trace, "gateway"),
-      m_send(form, exchange, m_tracedSerial, m_tracedGateway)
+    : ExchangeSession(std::move(target), nullptr, nullptr, form, exchange, quietMs, trace)
 {
+}
+
+ExchangeSession::ExchangeSession(TComm &serial, TClientSocket &gateway, bool viaGateway, Form &form,
+                                 ExchangeState &exchange, int quietMs, Trace &trace)
+    : ExchangeSession(borrowedTarget(serial, gateway, viaGateway), &serial, &gateway, form, exchange, quietMs,
+                      trace)
+{
+}
+
+ExchangeSession::ExchangeSession(LinkTarget target, TComm *serial, TClientSocket *gateway, Form &form,
+                                 ExchangeState &exchange, int quietMs, Trace &trace)
+    : m_target(std::move(target)), m_form(form), m_exchange(exchange), m_quietMs(quietMs), m_trace(trace),
+      m_serial(serial ? serial : new TComm(this)), m_gateway(gateway ? gateway : new TClientSocket(this)),
+      m_tracedSerial(*m_serial, trace, "serial"), m_tracedGateway(*m_gateway, trace, "gateway"),
+      m_send(form, exchange, m_tracedSerial, m_tracedGateway), m_borrowed(serial != nullptr)
+{
+    if (m_borrowed) {
+        m_ownerGuard = m_gateway->notificationGuard();
+        m_ownerOnConnect = m_gateway->OnConnect;
+        m_ownerOnDisconnect = m_gateway->OnDisconnect;
+        m_ownerOnRead = m_gateway->OnRead;
+    }
     // Index 0 of the link-mode selector is the serial port, 1 the gateway.
     m_form.setIndex(QStringLiteral("ComboBox2"), m_target.isGateway() ? 1 : 0);
     m_silence.setSingleShot(true);
@@ -87,12 +119,22 @@ ExchangeSession::ExchangeSession(LinkTarget target, Form &form, ExchangeState &e
     m_gateway->OnDisconnect = [this] {
         m_connected = false;
         m_lost = QStringLiteral("the gateway closed the connection");
+        // The owner learns it too: its link is gone.
+        if (m_ownerOnDisconnect)
+            m_ownerOnDisconnect();
     };
     m_gateway->OnRead = [this] { gatewayReadable(); };
 }
 
 ExchangeSession::~ExchangeSession()
 {
+    if (m_borrowed) {
+        m_gateway->setNotificationGuard(m_ownerGuard);
+        m_gateway->OnConnect = m_ownerOnConnect;
+        m_gateway->OnDisconnect = m_ownerOnDisconnect;
+        m_gateway->OnRead = m_ownerOnRead;
+        return;
+    }
     m_gateway->OnDisconnect = nullptr;
     m_gateway->Close();
     m_serial->ClosePort();
@@ -100,10 +142,26 @@ ExchangeSession::~ExchangeSession()
 
 void ExchangeSession::open()
 {
-    if (m_target.isGateway())
+    if (m_borrowed)
+        openBorrowed();
+    else if (m_target.isGateway())
         openGateway();
     else
         openSerial();
+}
+
+void ExchangeSession::openBorrowed()
+{
+    if (m_target.isGateway()) {
+        m_connected = m_gateway->Active();
+        if (!m_connected)
+            throw SessionError(SessionError::Link,
+                               QStringLiteral("not connected to the gateway: click \"Connect\" first"));
+    } else if (!m_serial->isOpen()) {
+        throw SessionError(SessionError::Link,
+                           QStringLiteral("the serial port is not open: pick it and click \"Open\" first"));
+    }
+    m_exchange.PortOpen = true;
 }
 
 void ExchangeSession::openSerial()

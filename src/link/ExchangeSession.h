@@ -62,9 +62,15 @@ class ExchangeSession : public QObject
 public:
     // `quietMs`: the silence after the last byte sent or received that ends a wait.
     ExchangeSession(LinkTarget target, Form &form, ExchangeState &exchange, int quietMs, Trace &trace);
+    // Over links someone else owns and has opened (the window's port and connection):
+    // while the session lives it takes the connection's events and every piece the
+    // port hands on; at its end it gives the events back and leaves both links open.
+    ExchangeSession(TComm &serial, TClientSocket &gateway, bool viaGateway, Form &form,
+                    ExchangeState &exchange, int quietMs, Trace &trace);
     ~ExchangeSession() override;
 
-    // Raises SessionError (Link) naming the device or address and the likely cause.
+    // Raises SessionError (Link) naming the device or address and the likely cause;
+    // over borrowed links, when the link is not open.
     void open();
     // Sends the command and collects its answer until `whole` says it is complete
     // (no test: until the link is quiet), or the link has been quiet for the quiet
@@ -83,6 +89,9 @@ public:
     const LinkTarget &target() const { return m_target; }
 
 private:
+    ExchangeSession(LinkTarget target, TComm *serial, TClientSocket *gateway, Form &form,
+                    ExchangeState &exchange, int quietMs, Trace &trace);
+    void openBorrowed();
     void openSerial();
     void openGateway();
     void serialPiece(const QByteArray &piece);
@@ -117,4 +126,10 @@ private:
     bool m_connected = false;
     bool m_readPending = false;
     std::function<void()> m_wake;
+    // The owner's connection events, given back at the end; empty when the session owns its links.
+    bool m_borrowed = false;
+    std::function<void(const std::function<void()> &)> m_ownerGuard;
+    std::function<void()> m_ownerOnConnect;
+    std::function<void()> m_ownerOnDisconnect;
+    std::function<void()> m_ownerOnRead;
 };

@@ -41,6 +41,7 @@ public:
     // Runs every event that the connection reports by itself; it is where an error
     // raised there ends (the window shows it in its error box).
     void setNotificationGuard(std::function<void(const std::function<void()> &)> guard);
+    const std::function<void(const std::function<void()> &)> &notificationGuard() const { return m_guard; }
 
     const QByteArray &Address() const { return m_address; }
     // Both raise "Can't change value while socket is active" for a new value while

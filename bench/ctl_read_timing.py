@@ -4,7 +4,8 @@ loopback gateway, side by side with the window doing the same reads (window_read
 each with what the link itself takes: serial, 10 bit times a byte at 9600 bit/s for every byte sent and
 received plus the 100 ms of quiet that end each answer; gateway, the 300 ms wait before each answer is
 read. tl380ctl's time runs from the first command sent to the last answer received, as its trace
-stamps them; the window's from the first click to the last parse.
+stamps them; the window's from the first click to the last parse; the window's "Compare…" from the
+click to the table shown.
 Usage: bench/ctl_read_timing.py BUILD_DIR [RUNS]"""
 import datetime
 import os
@@ -35,10 +36,11 @@ def ctl_run(ctl, link_args, trace):
             "answers": len(received), "bytes": sum(unescaped_size(l.split(b" ", 4)[4]) for l in lines)}
 
 
-def window_run(window, link_args):
+def window_run(window, link_args, compare=False):
     env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
-    done = subprocess.run([window] + link_args, env=env, check=True, capture_output=True, text=True)
-    return float(re.search(r"window_ms (\d+)", done.stdout).group(1)) / 1000
+    done = subprocess.run([window] + link_args + (["--compare"] if compare else []), env=env, check=True,
+                          capture_output=True, text=True)
+    return float(re.search(r"(?:window|compare)_ms (\d+)", done.stdout).group(1)) / 1000
 
 
 def measure(build, runs):
@@ -57,16 +59,18 @@ def measure(build, runs):
                 port = m.group(1) if m else None
             for name, ctl_args, window_args in (("serial", ["--serial", tty], ["--serial", tty]),
                                                 ("gateway", ["--gateway", "127.0.0.1:" + port], ["--gateway", port])):
-                ctl_runs, window_runs = [], []
+                ctl_runs, window_runs, compare_runs = [], [], []
                 for _ in range(runs):
                     ctl_runs.append(ctl_run(ctl, ctl_args, os.path.join(work, "trace")))
                     window_runs.append(window_run(window, window_args))
+                    compare_runs.append(window_run(window, window_args, compare=True))
                 first = ctl_runs[0]
                 link = (first["bytes"] * 10 / 9600 + first["answers"] * 0.100 if name == "serial"
                         else first["answers"] * 0.300)
                 results[name] = {"ctl": statistics.median(r["span"] for r in ctl_runs),
                                  "process": statistics.median(r["process"] for r in ctl_runs),
                                  "window": statistics.median(window_runs), "link": link,
+                                 "compare": statistics.median(compare_runs),
                                  "answers": first["answers"], "bytes": first["bytes"]}
         finally:
             process.terminate()
@@ -79,4 +83,5 @@ if __name__ == "__main__":
     for name, r in measured.items():
         print(f"{name}: {r['answers']} answers, {r['bytes']} bytes; link's own time {r['link'] * 1000:.0f} ms; "
               f"tl380ctl {r['ctl'] * 1000:.0f} ms ({(r['ctl'] / r['link'] - 1) * 100:+.1f} %), whole process "
-              f"{r['process'] * 1000:.0f} ms; window {r['window'] * 1000:.0f} ms")
+              f"{r['process'] * 1000:.0f} ms; window {r['window'] * 1000:.0f} ms; window's Compare "
+              f"{r['compare'] * 1000:.0f} ms ({(r['compare'] / r['ctl'] - 1) * 100:+.1f} % of tl380ctl)")

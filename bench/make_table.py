@@ -128,6 +128,11 @@ over = (r["ctl"] - r["link"]) * 1e3
 row("`tl380ctl read`, every page it can, gateway (ms; the window)", f"{r['ctl'] * 1e3:.0f}; {r['window'] * 1e3:.0f}",
     f"{r['link'] * 1e3:.0f} (300 ms wait x {r['answers']} answers)",
     f"{r['ctl'] / r['link']:.3f} ({over:+.0f} ms)", "300 ms a reply, no more (5 ms)", over <= 5 * r["answers"])
+for name in ("serial", "gateway"):
+    r = ctl[name]
+    row(f"The window's \"Compare…\", every page, {name} (ms)", f"{r['compare'] * 1e3:.0f}",
+        f"{r['ctl'] * 1e3:.0f} (`tl380ctl read`, same link)", f"{r['compare'] / r['ctl']:.2f}", "<= 1.10",
+        r["compare"] / r["ctl"] <= 1.10)
 
 # 3: the parser, Google Benchmark, median of repetitions.
 parser_path = program("parser_bench")

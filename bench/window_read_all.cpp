@@ -2,8 +2,10 @@
 // after another, each clicked as soon as the one before it has been parsed into the window. Started
 // against a running simulator (bench/ctl_read_timing.py starts it):
 //   window_read_all --serial PATH | --gateway PORT
-// Prints "window_ms <n>": the first click to the last parse.
+// Prints "window_ms <n>": the first click to the last parse. With --compare after the link, the window's
+// "Compare…" instead, over its own link: "compare_ms <n>", the click to the table shown.
 
+#include "app/ProfileActions.h"
 #include "app/Tmainform1.h"
 #include "commands/ExchangeState.h"
 
@@ -42,7 +44,7 @@ int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
-    if (arguments.size() != 3)
+    if (arguments.size() != 3 && !(arguments.size() == 4 && arguments[3] == QLatin1String("--compare")))
         return 2;
     const bool gateway = arguments[1] == QLatin1String("--gateway");
     ExchangeState exchange;
@@ -60,6 +62,17 @@ int main(int argc, char *argv[])
     } else {
         window.findChild<QComboBox *>(QStringLiteral("SPREALCOM"))->setEditText(arguments[2]);
         click("Button10");
+    }
+    if (arguments.size() == 4) {
+        QElapsedTimer took;
+        took.start();
+        window.profiles().compare();
+        if (window.profiles().comparison().isEmpty()) {
+            std::fprintf(stderr, "compare: nothing read\n");
+            return 1;
+        }
+        std::printf("compare_ms %lld\n", took.elapsed());
+        return 0;
     }
     // The queries tl380ctl read sends on this link, in its order.
     QList<const char *> queries{"Button32", "Button128", "Button84", "Button76",

@@ -2,6 +2,7 @@
 
 #include "app/BufferRows.h"
 #include "app/HandlerGuard.h"
+#include "app/ProfileActions.h"
 #include "app/StartUpGate.h"
 #include "app/WindowHeader.h"
 #include "commands/CommandTable.h"
@@ -16,8 +17,13 @@
 #include "ui/InputFilters.h"
 #include "ui/Pages.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QHash>
+#include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
@@ -32,7 +38,8 @@ Tmainform1::Tmainform1(ExchangeState &exchange, StartUp startUp, QWidget *parent
     : QWidget(parent), m_exchange(exchange), m_form(this), Comm1(new TComm(this)), Timer6(new QTimer(this)),
       ClientSocket1(new TClientSocket(this)), m_tracedSerial(*Comm1, m_trace, "serial"),
       m_tracedGateway(*ClientSocket1, m_trace, "gateway"),
-      m_send(m_form, m_exchange, m_tracedSerial, m_tracedGateway)
+      m_send(m_form, m_exchange, m_tracedSerial, m_tracedGateway),
+      m_profiles(new ProfileActions(this, m_form, *Comm1, *ClientSocket1, m_trace))
 {
     setObjectName(QStringLiteral("mainform1"));
     setWindowTitle(QStringLiteral("TL380H-AB"));
@@ -51,6 +58,8 @@ Tmainform1::Tmainform1(ExchangeState &exchange, StartUp startUp, QWidget *parent
     buildWindowHeader(this);
     m_pages = buildPageControl(this);
     buildBufferRows(this);
+    buildProfileRow(this);
+    setAcceptDrops(true);
     findChild<QComboBox *>(QStringLiteral("SPREALCOM"))->addItems(systemPorts.get());
 
     Timer6->setObjectName(QStringLiteral("Timer6"));
@@ -73,6 +82,10 @@ void Tmainform1::finishStartUp()
     bindHandlers();
     Timer6->start();
     FormCreate();
+    if (!m_profileAtStart.isEmpty())
+        QMetaObject::invokeMethod(
+            this, [this] { guarded(this, [this] { m_profiles->openFile(m_profileAtStart); }); },
+            Qt::QueuedConnection);
     if (m_gate) {
         m_gate->release();
         m_gate->deleteLater();
@@ -116,6 +129,80 @@ void Tmainform1::bindHandlers()
             [this](const QByteArray &piece) { guarded(this, [&] { Comm1ReceiveData(piece); }); });
     connect(Timer6, &QTimer::timeout, this, [this] { guarded(this, [this] { Timer6Timer(); }); });
     bindGatewayHandlers();
+    bindProfileButtons();
+}
+
+void Tmainform1::bindProfileButtons()
+{
+    const std::pair<const char *, void (ProfileActions::*)()> buttons[] = {
+        {"ProfileOpen", &ProfileActions::open},
+        {"ProfileSave", &ProfileActions::save},
+        {"ProfileCompare", &ProfileActions::compare},
+        {"ProfileWrite", &ProfileActions::write},
+    };
+    for (const auto &[name, action] : buttons)
+        if (auto *b = findChild<QPushButton *>(QLatin1String(name)))
+            connect(b, &QPushButton::clicked, this,
+                    [this, action] { guarded(this, [&] { (m_profiles->*action)(); }); });
+    m_profiles->whenIdle([this] {
+        if (m_closeWhenIdle)
+            close();
+    });
+}
+
+void Tmainform1::openProfileWhenWhole(const QString &path)
+{
+    m_profileAtStart = path;
+    if (m_whole)
+        guarded(this, [this] { m_profiles->openFile(m_profileAtStart); });
+}
+
+namespace {
+
+// The one profile file a drop carries, if it carries exactly one.
+QString droppedProfile(const QMimeData *data)
+{
+    if (!data || !data->hasUrls() || data->urls().size() != 1 || !data->urls().first().isLocalFile())
+        return {};
+    const QString path = data->urls().first().toLocalFile();
+    return QFileInfo(path).suffix().compare(QLatin1String("json"), Qt::CaseInsensitive) == 0 ? path
+                                                                                             : QString();
+}
+
+} // namespace
+
+void Tmainform1::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (m_whole && !m_profiles->running() && !droppedProfile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void Tmainform1::dropEvent(QDropEvent *event)
+{
+    const QString path = droppedProfile(event->mimeData());
+    if (path.isEmpty() || m_profiles->running())
+        return;
+    event->acceptProposedAction();
+    guarded(this, [&] { m_profiles->openFile(path); });
+}
+
+void Tmainform1::closeEvent(QCloseEvent *event)
+{
+    if (!m_profiles->running()) {
+        QWidget::closeEvent(event);
+        return;
+    }
+    event->ignore();
+    if (m_closeWhenIdle)
+        return;
+    const auto answer = QMessageBox::question(
+        this, windowTitle(),
+        QStringLiteral(
+            "A profile action is running. Stop it once the collector has answered and close the window?"));
+    if (answer != QMessageBox::Yes)
+        return;
+    m_closeWhenIdle = true;
+    m_profiles->stop();
 }
 
 void Tmainform1::FormCreate()
@@ -180,6 +267,9 @@ bool Tmainform1::openTrace(const QString &path)
 
 void Tmainform1::Comm1ReceiveData(const QByteArray &piece)
 {
+    // While a profile action runs, its pieces are its own: the parse timer never sees them.
+    if (m_profiles->running())
+        return;
     m_trace.received("serial", piece);
     serialPieceReceived(m_form, m_exchange, piece, [this] { startParseTimer(); });
 }
@@ -211,6 +301,7 @@ void Tmainform1::showEvent(QShowEvent *event)
     const QSize frame = frameGeometry().size() - geometry().size();
     if (!frame.isEmpty())
         setFixedSize(OuterSize - frame);
+    fitProfileRow(this);
     QWidget::showEvent(event);
     // Shown but never painted (minimised, off every screen): the window is made whole all the same.
     if (!m_whole)

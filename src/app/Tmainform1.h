@@ -8,6 +8,7 @@
 
 #include <QWidget>
 
+class ProfileActions;
 class QTabWidget;
 class QTimer;
 class StartUpGate;
@@ -37,6 +38,10 @@ public:
     // Notes every command sent and every piece received in the file (--trace).
     bool openTrace(const QString &path);
     QString traceError() const { return m_trace.errorString(); }
+    // Open, save, compare and write a profile over the window's own link.
+    ProfileActions &profiles() { return *m_profiles; }
+    // Opened as with "Open Profile…" once the window is whole.
+    void openProfileWhenWhole(const QString &path);
 
     void FormCreate();
     void ComboBox2Change();
@@ -58,12 +63,16 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void finishStartUp();
     template <typename Handler> void bind(QObject *sender, Handler handler);
     void bindHandlers();
     void bindGatewayHandlers();
+    void bindProfileButtons();
     void runCommand(const CommandRow &row);
     void startParseTimer();
 
@@ -79,4 +88,7 @@ private:
     QTabWidget *m_pages;
     StartUpGate *m_gate = nullptr;
     bool m_whole = false;
+    ProfileActions *m_profiles;
+    QString m_profileAtStart;
+    bool m_closeWhenIdle = false;
 };

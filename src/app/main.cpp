@@ -27,6 +27,9 @@ int main(int argc, char *argv[])
         QStringLiteral("trace"), QStringLiteral("Write every command sent and every piece received to FILE."),
         QStringLiteral("FILE"));
     parser.addOption(trace);
+    parser.addPositionalArgument(QStringLiteral("profile.json"),
+                                 QStringLiteral("A profile to open, as with \"Open Profile…\"."),
+                                 QStringLiteral("[profile.json]"));
     // The toolkit's own options (-platform, -style, ...) are not known here: the words are parsed
     // again below, once the application has taken those away.
     parser.parse(arguments);
@@ -62,6 +65,12 @@ int main(int argc, char *argv[])
                      qPrintable(mainform1.traceError()));
         return 2;
     }
+    // A word naming a .json file is a profile to open.
+    for (const QString &word : parser.positionalArguments())
+        if (word.endsWith(QLatin1String(".json"), Qt::CaseInsensitive)) {
+            mainform1.openProfileWhenWhole(word);
+            break;
+        }
     mainform1.show();
     return application.exec();
 }

@@ -1,0 +1,250 @@
+// The window's profile actions against the simulator program, over the pseudo-terminal and over the gateway.
+#include "MessageBoxes.h"
+#include "PageWindow.h"
+#include "app/ProfileActions.h"
+#include "profile/ProfileKeys.h"
+#include "test_sim_process.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+
+using simtest::Simulator;
+
+namespace {
+
+enum class Via { Serial, Gateway };
+
+// The simulator, logging what it receives, and a window that reaches it over one link.
+struct Rig
+{
+    QTemporaryDir dir;
+    Simulator sim;
+    Via via;
+    std::unique_ptr<PageWindow> w;
+    QByteArray log;
+
+    explicit Rig(Via link) : sim({"--log"}, dir.filePath(QStringLiteral("ttyTL380"))), via(link) {}
+
+    QStringList linkWords() const
+    {
+        return via == Via::Serial ? QStringList{"--serial", sim.link}
+                                  : QStringList{"--gateway", QStringLiteral("127.0.0.1:%1").arg(sim.port)};
+    }
+    QString path(const char *name) const { return dir.filePath(QLatin1String(name)); }
+
+    // tl380ctl reads the collector into a profile, before the window holds the link.
+    QJsonObject ctlRead(const char *name)
+    {
+        QProcess ctl;
+        ctl.start(QStringLiteral(TL380CTL_PATH), QStringList{"read", "-o", path(name)} + linkWords());
+        ctl.waitForFinished(30000);
+        QFile file(path(name));
+        file.open(QIODevice::ReadOnly);
+        return QJsonDocument::fromJson(file.readAll()).object();
+    }
+    void connectWindow()
+    {
+        w = std::make_unique<PageWindow>();
+        QTest::qWait(250);
+        if (via == Via::Serial) {
+            w->pick("ComboBox2", 0);
+            w->get<QComboBox>("SPREALCOM")->setEditText(sim.link);
+            w->get<QPushButton>("Button10")->click();
+        } else {
+            w->pick("ComboBox2", 1);
+            w->get<QLineEdit>("Edit6")->setText(QStringLiteral("127.0.0.1"));
+            w->get<QLineEdit>("Edit34")->setText(QString::number(sim.port));
+            w->get<QPushButton>("Button13")->click();
+            QTRY_COMPARE_WITH_TIMEOUT(w->shown("Label146"), QStringLiteral("Connected"), 3000);
+        }
+        QTest::qWait(100);
+    }
+    ProfileActions &actions() { return w->form.profiles(); }
+    // The set commands the simulator has received since the last call.
+    QStringList setsReceived()
+    {
+        log += sim.process().readAllStandardError();
+        QStringList sets;
+        for (const QByteArray &line : log.split('\n'))
+            if (line.contains(" <- ") && line.contains("SET"))
+                sets << QString::fromLatin1(line.mid(line.indexOf(" <- ") + 4));
+        log.clear();
+        return sets;
+    }
+};
+
+void writeJson(const QString &path, const QJsonObject &profile)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QJsonDocument(profile).toJson());
+}
+
+// The profile with the keys' values made different from what it holds; the keys are named "page.key".
+QJsonObject changed(QJsonObject profile, const QStringList &keys)
+{
+    for (const QString &name : keys) {
+        const QString page = name.section(u'.', 0, 0);
+        const QString key = name.section(u'.', 1);
+        QJsonObject settings = profile.value(page).toObject();
+        const QString held = settings.value(key).toString();
+        const QStringList items = allowedItems(*findProfileKey(page, key));
+        settings.insert(key, items.isEmpty() ? QString::number(held.toInt() % 50 + 1)
+                                             : items.at((items.indexOf(held) + 1) % 4));
+        profile.insert(page, settings);
+    }
+    return profile;
+}
+
+QStringList sorted(QStringList names)
+{
+    names.sort();
+    return names;
+}
+
+const QStringList threeKeys{"channels.din1_mode", "system.station_number", "system.transmission_cycle"};
+
+} // namespace
+
+Q_DECLARE_METATYPE(Via)
+
+class ProfileWindowTest : public QObject
+{
+    Q_OBJECT
+    static void bothLinks()
+    {
+        QTest::addColumn<Via>("via");
+        QTest::newRow("serial") << Via::Serial;
+        QTest::newRow("gateway") << Via::Gateway;
+    }
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void open_then_save_gives_back_the_file()
+    {
+        Rig rig(Via::Serial);
+        rig.ctlRead("read.json");
+        PageWindow w;
+        QVERIFY(w.form.profiles().openFile(rig.path("read.json")));
+        QVERIFY(w.form.profiles().saveFile(rig.path("saved.json")));
+        QCOMPARE(boxTexts(), QStringList());
+        QFile read(rig.path("read.json"));
+        QFile saved(rig.path("saved.json"));
+        QVERIFY(read.open(QIODevice::ReadOnly) && saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), read.readAll());
+        QCOMPARE(w.form.profiles().recentProfiles().first(),
+                 QFileInfo(rig.path("saved.json")).absoluteFilePath());
+    }
+
+    void faulty_profile_changes_no_field()
+    {
+        PageWindow w;
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("faulty.json"));
+        writeJson(path,
+                  QJsonObject{{"system", QJsonObject{{"station_number", "12"}, {"transmission_cycle", "x"}}},
+                              {"gprs", QJsonObject{{"apn", "a#b"}}}});
+        QStringList before;
+        for (const ProfileKey &key : profileKeys())
+            before << w.shown(QLatin1String(key.control));
+        QVERIFY(!w.form.profiles().openFile(path));
+        QStringList after;
+        for (const ProfileKey &key : profileKeys())
+            after << w.shown(QLatin1String(key.control));
+        QCOMPARE(after, before);
+        const QStringList texts = boxTexts();
+        QCOMPARE(texts.size(), 1);
+        QVERIFY2(texts.first().contains("system.transmission_cycle") && texts.first().contains("gprs.apn"),
+                 qPrintable(texts.first()));
+    }
+
+    void compare_marks_exactly_the_changed_rows_data() { bothLinks(); }
+    void compare_marks_exactly_the_changed_rows()
+    {
+        QFETCH(Via, via);
+        Rig rig(via);
+        const QJsonObject held = rig.ctlRead("read.json");
+        writeJson(rig.path("site.json"), changed(held, threeKeys));
+        rig.connectWindow();
+        QVERIFY(rig.actions().openFile(rig.path("site.json")));
+        rig.actions().compare();
+        QStringList differing;
+        for (const ComparedSetting &row : rig.actions().comparison())
+            if (row.differs)
+                differing << fullName(*row.key);
+        QCOMPARE(sorted(differing), threeKeys);
+        auto *table = rig.w->form.findChild<QTableWidget *>(QStringLiteral("CompareTable"));
+        QVERIFY(table);
+        int marked = 0;
+        for (int r = 0; r < table->rowCount(); ++r)
+            marked += table->item(r, 0)->text().isEmpty() ? 0 : 1;
+        QCOMPARE(marked, 3);
+        // The README's picture: TL380_COMPARE_SHOT=docs/compare.png
+        if (const QString shot = qEnvironmentVariable("TL380_COMPARE_SHOT");
+            !shot.isEmpty() && via == Via::Serial)
+            QVERIFY(table->window()->grab().save(shot));
+        // the pages show what the collector holds
+        QCOMPARE(rig.w->shown("Edit7"), held["system"].toObject()["station_number"].toString());
+        table->window()->close();
+        QCOMPARE(boxTexts(), QStringList());
+    }
+
+    void write_sends_only_what_differs_data() { bothLinks(); }
+    void write_sends_only_what_differs()
+    {
+        QFETCH(Via, via);
+        Rig rig(via);
+        writeJson(rig.path("site.json"), changed(rig.ctlRead("read.json"), threeKeys));
+        rig.connectWindow();
+        QVERIFY(rig.actions().openFile(rig.path("site.json")));
+        rig.setsReceived();
+        rig.actions().write();
+        QCOMPARE(sorted(rig.actions().written().changed), threeKeys);
+        QCOMPARE(rig.actions().written().failed, QStringList());
+        QCOMPARE(rig.setsReceived().size(), 3);
+        closeBoxes();
+        rig.actions().write();
+        QCOMPARE(rig.actions().written().changed, QStringList());
+        QCOMPARE(rig.setsReceived(), QStringList());
+        closeBoxes();
+    }
+
+    void cancel_leaves_a_summary_of_what_was_sent()
+    {
+        Rig rig(Via::Serial);
+        const QStringList six{"gprs.centre_port",      "gprs.heartbeat",
+                              "gprs.redial",           "system.power_output_delay",
+                              "system.station_number", "system.transmission_cycle"};
+        writeJson(rig.path("site.json"), changed(rig.ctlRead("read.json"), six));
+        rig.connectWindow();
+        QVERIFY(rig.actions().openFile(rig.path("site.json")));
+        rig.setsReceived();
+        QTimer watch;
+        QObject::connect(&watch, &QTimer::timeout, [&] {
+            auto *progress = rig.w->form.findChild<QProgressDialog *>(QStringLiteral("ProfileProgress"));
+            if (progress && progress->labelText().startsWith(QLatin1String("Setting 3 of"))) {
+                progress->findChild<QPushButton *>()->click();
+                watch.stop();
+            }
+        });
+        watch.start(5);
+        rig.actions().write();
+        const WrittenProfile &written = rig.actions().written();
+        QCOMPARE(written.stopped, QStringLiteral("stopped"));
+        QCOMPARE(written.changed.size() + written.failed.size(), 3);
+        QCOMPARE(written.notWritten.size(), 3);
+        QCOMPARE(rig.setsReceived().size(), 3);
+        QVERIFY(boxTexts().first().contains(QLatin1String("3 changed")));
+    }
+};
+
+QTEST_MAIN(ProfileWindowTest)
+#include "test_profile_window.moc"

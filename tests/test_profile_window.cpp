@@ -128,6 +128,21 @@ class ProfileWindowTest : public QObject
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
+    void buttons_sit_in_the_strip_below_the_receive_buffer()
+    {
+        PageWindow w;
+        const QRect memo = w.get("Memo8")->geometry();
+        int right = 0;
+        for (const char *name : {"ProfileOpen", "ProfileSave", "ProfileCompare", "ProfileWrite"}) {
+            const QRect place = w.get(name)->geometry();
+            QVERIFY2(place.top() > memo.bottom() && place.bottom() < w.form.height() && place.left() > right,
+                     name);
+            right = place.right();
+        }
+        QCOMPARE(right, memo.right());
+        QCOMPARE(w.get<QPushButton>("ProfileOpen")->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
+    }
+
     void open_then_save_gives_back_the_file()
     {
         Rig rig(Via::Serial);

@@ -215,6 +215,7 @@ struct WriteSummary
     QStringList changed;
     QStringList alreadyRight;
     QStringList failed;
+    QStringList written; // sent, not read back: the write was stopped
     QStringList notWritten;
 };
 
@@ -224,6 +225,7 @@ void printSummary(CtlRun &run, const WriteSummary &summary, const QString &endin
         QJsonObject object{{QStringLiteral("changed"), jsonNames(summary.changed)},
                            {QStringLiteral("already_right"), jsonNames(summary.alreadyRight)},
                            {QStringLiteral("failed"), jsonNames(summary.failed)},
+                           {QStringLiteral("written"), jsonNames(summary.written)},
                            {QStringLiteral("not_written"), jsonNames(summary.notWritten)}};
         if (!ending.isEmpty())
             object.insert(QStringLiteral("stopped"), ending);
@@ -235,14 +237,21 @@ void printSummary(CtlRun &run, const WriteSummary &summary, const QString &endin
         text += key.toUtf8() + ": changed\n";
     for (const QString &key : summary.failed)
         text += key.toUtf8() + ": failed\n";
+    for (const QString &key : summary.written)
+        text += key.toUtf8() + ": written, not read back\n";
     for (const QString &key : summary.notWritten)
         text += key.toUtf8() + ": not written\n";
-    text += QStringLiteral("%1 changed, %2 already right, %3 failed, %4 not written\n")
+    text += QStringLiteral("%1 changed, %2 already right, %3 failed")
                 .arg(summary.changed.size())
                 .arg(summary.alreadyRight.size())
                 .arg(summary.failed.size())
-                .arg(summary.notWritten.size())
                 .toUtf8();
+    if (!summary.written.isEmpty() || !summary.notWritten.isEmpty())
+        text += QStringLiteral(", %1 written, not read back, %2 not written")
+                    .arg(summary.written.size())
+                    .arg(summary.notWritten.size())
+                    .toUtf8();
+    text += '\n';
     run.output(text);
 }
 
@@ -337,7 +346,7 @@ int write(CtlRun &run)
     if (!stopped.isEmpty()) {
         // What was sent is named; what was not stays as the collector held it.
         for (const ProfileKey *key : written)
-            summary.changed << fullName(*key);
+            summary.written << fullName(*key);
         printSummary(run, summary, stopped);
         const bool interrupted = stopped == QLatin1String("interrupted");
         throw CtlFailure(interrupted ? Interrupted : LinkError,

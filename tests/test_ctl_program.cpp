@@ -135,6 +135,25 @@ void TestCtlProgram::profileFaultSendsNothing_data()
     QTest::newRow("serial only over the gateway")
         << QByteArray(R"({"system": {"station_number": "1"}, "gprs": {"apn": "x"}})") << true
         << QByteArray("need the serial link (--serial): gprs.apn; nothing sent");
+    // A value cannot end its own command and smuggle another in.
+    QTest::newRow("command separator") << QByteArray(R"({"gprs": {"apn": "x#CFGSET#RESET#"}})") << false
+                                       << QByteArray("gprs.apn: \"x#CFGSET#RESET#\" has '#'");
+    QTest::newRow("text end") << QByteArray(R"({"gprs": {"centre_name": "x!#CFGSET#ST:00777#"}})") << false
+                              << QByteArray("gprs.centre_name: \"x!#CFGSET#ST:00777#\" has '!'");
+    QTest::newRow("field separator") << QByteArray(R"({"gprs": {"user": "a;IWD:b"}})") << false
+                                     << QByteArray("gprs.user: \"a;IWD:b\" has ';'");
+    QTest::newRow("newline") << QByteArray(R"({"gprs": {"password": "a\nb"}})") << false
+                             << QByteArray("gprs.password: the value holds a control character (U+000a)");
+    QTest::newRow("given twice")
+        << QByteArray("{\"system\": {\"station_number\": \"1\",\n\"station_number\": \"2\"}}") << false
+        << QByteArray("line 2: \"station_number\" given twice");
+    QTest::newRow("would wrap") << QByteArray(R"({"system": {"power_output_delay": "99"}})") << false
+                                << QByteArray(
+                                       "system.power_output_delay: \"99\" would go out as another value; "
+                                       "allowed: 0 to 90");
+    QTest::newRow("clears the history")
+        << QByteArray(R"({"system": {"data_retention_period": "清除历史数据"}})") << false
+        << QByteArray("add --clear-history to send it");
     // One good setting and one bad: the good one is not sent either.
     QTest::newRow("good beside bad")
         << QByteArray(R"({"system": {"station_number": "1", "power_output_delay": "x"}})") << false

@@ -374,7 +374,17 @@ int listKeys(CtlRun &run)
     QByteArray text =
         run.options.json ? QByteArray() : QByteArray("| Key | \"Set\" button | Takes |\n|---|---|---|\n");
     QJsonArray rows;
+    QStringList known = pageNames();
+    for (const ProfileKey &key : profileKeys())
+        known << fullName(key);
+    for (const QString &word : run.options.arguments)
+        if (!known.contains(word))
+            throw CtlFailure(UsageError, QStringLiteral("keys: %1: no such page or key; did you mean \"%2\"?")
+                                             .arg(word, nearestName(word, known)));
     for (const ProfileKey &key : profileKeys()) {
+        if (!run.options.arguments.isEmpty() && !run.options.arguments.contains(fullName(key)) &&
+            !run.options.arguments.contains(QLatin1String(key.page)))
+            continue;
         QString allowed;
         const QStringList items = allowedItems(key);
         if (!items.isEmpty()) {

@@ -85,7 +85,7 @@ void TestCtlFailures::okToEverythingIsNoSuccess_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QByteArray>("named");
     QTest::newRow("read") << QStringList{"read", "system"} << QByteArray("system.station_number");
-    QTest::newRow("write") << QStringList{"write", "PROFILE"} << QByteArray("channels.ad1_source");
+    QTest::newRow("write") << QStringList{"write", "PROFILE"} << QByteArray("system.station_number");
     QTest::newRow("clock") << QStringList{"clock"} << QByteArray("year, month, day, hour, minute");
     QTest::newRow("live") << QStringList{"live", "--count", "1"} << QByteArray("station, collector_time");
     QTest::newRow("test") << QStringList{"test"} << QByteArray("no communication test answer");

@@ -1,5 +1,6 @@
 // read, write, diff and keys: a collector's settings as a profile.
 #include "commands/CommandTable.h"
+#include "commands/QueryCommands.h"
 #include "commands/TypingRules.h"
 #include "ctl/CtlRun.h"
 #include "ctl/ExitStatus.h"
@@ -65,22 +66,41 @@ QList<const ProfilePage *> pagesAskedFor(const CtlRun &run)
     return pages;
 }
 
-// Runs the pages' queries into a form holding no earlier answer; every key read
+// Runs the queries into a form holding no earlier answer; every key a query fills
 // here must come back with a value.
-void readPages(CtlRun &run, const QList<const ProfilePage *> &pages)
+void runQueries(CtlRun &run, const QList<const char *> &queries)
 {
     run.clearForm();
-    for (const ProfilePage *page : pages) {
-        for (const char *query : page->queries) {
-            if (run.isGateway() && queryNeedsSerial(query))
-                continue;
-            QList<AnswerField> fields;
-            for (const ProfileKey &key : profileKeys())
-                if (qstrcmp(queryOf(key), query) == 0 && readableHere(run, key))
-                    fields << AnswerField{QLatin1String(key.control), fullName(key)};
-            run.query(query, fields);
-        }
+    for (const char *query : queries) {
+        QList<AnswerField> fields;
+        for (const ProfileKey &key : profileKeys())
+            if (qstrcmp(queryOf(key), query) == 0 && readableHere(run, key))
+                fields << AnswerField{QLatin1String(key.control), fullName(key)};
+        run.query(query, fields);
     }
+}
+
+void readPages(CtlRun &run, const QList<const ProfilePage *> &pages)
+{
+    QList<const char *> queries;
+    for (const ProfilePage *page : pages)
+        for (const char *query : page->queries)
+            if (!(run.isGateway() && queryNeedsSerial(query)))
+                queries << query;
+    runQueries(run, queries);
+}
+
+// The queries that read the settings, in the order of the pages.
+void readSettings(CtlRun &run, const QList<ProfileSetting> &settings)
+{
+    QList<const char *> queries;
+    for (const ProfilePage &page : profilePages())
+        for (const char *query : page.queries)
+            if (std::any_of(settings.begin(), settings.end(), [query](const ProfileSetting &s) {
+                    return qstrcmp(queryOf(*s.key), query) == 0;
+                }))
+                queries << query;
+    runQueries(run, queries);
 }
 
 QByteArray profileText(CtlRun &run, const QList<const ProfilePage *> &pages)
@@ -150,16 +170,6 @@ QList<ProfileSetting> checkedSettings(const CtlRun &run)
     return settings;
 }
 
-QList<const ProfilePage *> pagesOf(const QList<ProfileSetting> &settings)
-{
-    QList<const ProfilePage *> pages;
-    for (const ProfileSetting &setting : settings)
-        if (const ProfilePage *page = findProfilePage(QLatin1String(setting.key->page));
-            !pages.contains(page))
-            pages << page;
-    return pages;
-}
-
 // The settings the collector's form does not hold, by the bytes their commands send.
 QList<ProfileSetting> differing(const CtlRun &run, const QList<ProfileSetting> &settings)
 {
@@ -173,7 +183,7 @@ QList<ProfileSetting> differing(const CtlRun &run, const QList<ProfileSetting> &
 int diff(CtlRun &run)
 {
     const QList<ProfileSetting> settings = checkedSettings(run);
-    readPages(run, pagesOf(settings));
+    readSettings(run, settings);
     if (run.options.dryRun)
         return Done;
     QJsonArray rows;
@@ -267,6 +277,24 @@ void progress(int n, int count, const QString &key)
     std::fflush(stderr);
 }
 
+// A setting's answer is whole with OK or ERROR, or, for a "Set" answered like a query
+// (a slot's frame by the RS485 page, a slot's bytes by its bytes), with that query's fields.
+WholeAnswer wholeSetAnswer(const PlannedCommand &command)
+{
+    if (!command.command.replyCode)
+        return isAcknowledgement;
+    const qint32 code = *command.command.replyCode;
+    const char *query = queryOf(*command.keys.first());
+    if (findCommand(QLatin1String(query))->replyCode != code)
+        for (const CommandRow &row : queryCommands())
+            if (row.replyCode == code)
+                query = row.button;
+    const QStringList controls = controlsOfQuery(query);
+    return [code, controls](const QByteArray &answer) {
+        return isAcknowledgement(answer) || fillsAll(answer, code, controls);
+    };
+}
+
 int write(CtlRun &run)
 {
     const QList<ProfileSetting> settings = checkedSettings(run);
@@ -290,7 +318,7 @@ int write(CtlRun &run)
         for (const PlannedCommand &command : planned)
             toSend << &command;
     } else {
-        readPages(run, pagesOf(settings));
+        readSettings(run, settings);
         const QList<ProfileSetting> different = differing(run, settings);
         for (const PlannedCommand &command : planned) {
             const bool differs =
@@ -314,15 +342,9 @@ int write(CtlRun &run)
             break;
         }
         progress(++n, int(toSend.size()), fullName(*command->keys.first()));
-        const QString controlsQuery = QLatin1String(queryOf(*command->keys.first()));
-        const qint32 code = findCommand(controlsQuery)->replyCode.value_or(0);
-        const QStringList controls = controlsOfQuery(queryOf(*command->keys.first()));
         QByteArray answer;
         try {
-            // Some "Set" commands are answered like the query of their page.
-            answer = run.link().exchange(command->command, [code, controls](const QByteArray &bytes) {
-                return isAcknowledgement(bytes) || fillsAll(bytes, code, controls);
-            });
+            answer = run.link().exchange(command->command, wholeSetAnswer(*command));
         } catch (const SessionError &error) {
             progress(n + 1, n, {});
             stopped = error.message;
@@ -355,7 +377,7 @@ int write(CtlRun &run)
                                   namesOf(written).join(u", "), summary.notWritten.join(u", ")));
     }
     // The read-back fills a form of its own: a setting the answer lacks is no match.
-    readPages(run, pagesOf(settings));
+    readSettings(run, settings);
     const QList<ProfileSetting> still = differing(run, settings);
     for (const ProfileKey *key : written) {
         const bool holds =

@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
@@ -78,6 +79,9 @@ private slots:
     void stopSignalEndsWriteBetweenExchanges();
     void fullDiskIsFailure();
     void dryRunSendsNoByte();
+    void usageErrorSendsNothing_data();
+    void usageErrorSendsNothing();
+    void noRecordIsNoRecord();
 };
 
 void TestCtlFailures::okToEverythingIsNoSuccess_data()
@@ -263,6 +267,48 @@ void TestCtlFailures::dryRunSendsNoByte()
     QTest::qWait(300);
     const QByteArray log = sim.process().readAllStandardError();
     QVERIFY2(!log.contains("<-"), log);
+}
+
+void TestCtlFailures::usageErrorSendsNothing_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("message");
+    QTest::newRow("stray word") << QStringList{"clock", "now"} << QByteArray("clock: \"now\" is no word");
+    QTest::newRow("unknown command") << QStringList{"tets"} << QByteArray("did you mean \"test\"?");
+    QTest::newRow("timeout nan") << QStringList{"test", "--timeout", "nan"} << QByteArray("from 0.2 to 3600");
+    QTest::newRow("clock year") << QStringList{"clock", "--set", "2112-05-06 07:08"}
+                                << QByteArray("the year 2112 is outside 2012 to 2050");
+    QTest::newRow("history year") << QStringList{"history", "--from", "2112-05-06 07:08", "--count", "2"}
+                                  << QByteArray("the year 2112 is outside");
+    QTest::newRow("empty send") << QStringList{"send", ""} << QByteArray("the TEXT is empty");
+    QTest::newRow("output folder missing")
+        << QStringList{"read", "system", "-o", "/nonexistent/x.json"} << QByteArray("nothing was sent");
+}
+
+// Everything is checked, and the output created, before the first byte.
+void TestCtlFailures::usageErrorSendsNothing()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, message);
+    QTemporaryDir dir;
+    Simulator sim({QStringLiteral("--fast")}, dir.filePath(QStringLiteral("tty")));
+    const QString trace = dir.filePath(QStringLiteral("trace.txt"));
+    const Run run = ctl(arguments + QStringList{"--trace", trace, "--serial", sim.link});
+    QCOMPARE(run.status, 2);
+    QVERIFY2(run.err.contains(message), run.err);
+    QCOMPARE(QFileInfo(trace).size(), 0);
+}
+
+// "NO RECORD" answers a history query with no record in the range: zero records, done.
+void TestCtlFailures::noRecordIsNoRecord()
+{
+    QTemporaryDir dir;
+    Simulator sim({QStringLiteral("--fast")}, dir.filePath(QStringLiteral("tty")));
+    const Run run = ctl(
+        {"history", "--from", "2049-01-01 00:00", "--count", "5", "--timeout", "0.3", "--serial", sim.link});
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.out, QByteArray());
+    QVERIFY2(run.err.contains("history: no records from 2049-01-01 00:00"), run.err);
 }
 
 QTEST_GUILESS_MAIN(TestCtlFailures)

@@ -82,6 +82,8 @@ private slots:
     void usageErrorSendsNothing_data();
     void usageErrorSendsNothing();
     void noRecordIsNoRecord();
+    void retriesRecoverDroppedCommands();
+    void serialOnlySettingsSkippedOverGateway();
 };
 
 void TestCtlFailures::okToEverythingIsNoSuccess_data()
@@ -309,6 +311,30 @@ void TestCtlFailures::noRecordIsNoRecord()
     QCOMPARE(run.status, 0);
     QCOMPARE(run.out, QByteArray());
     QVERIFY2(run.err.contains("history: no records from 2049-01-01 00:00"), run.err);
+}
+
+// The simulator ignores every other command: sent again, each is answered.
+void TestCtlFailures::retriesRecoverDroppedCommands()
+{
+    QTemporaryDir dir;
+    Simulator sim({QStringLiteral("--fast"), QStringLiteral("--drop")}, dir.filePath(QStringLiteral("tty")));
+    const Run run =
+        ctl({"read", "system", "channels", "--retries", "1", "--timeout", "0.5", "--serial", sim.link});
+    QVERIFY2(run.status == 0, run.err);
+    QVERIFY(run.out.contains("\"station_number\": \"00012\""));
+}
+
+// A profile read over the serial port, written over the gateway: its serial-only settings are left out.
+void TestCtlFailures::serialOnlySettingsSkippedOverGateway()
+{
+    QTemporaryDir dir;
+    Simulator sim({QStringLiteral("--fast")}, dir.filePath(QStringLiteral("tty")));
+    const QString profile =
+        written(dir, "p.json", R"({"system": {"station_number": "7"}, "gprs": {"apn": "x", "user": "u"}})");
+    const Run run = ctl(QStringList{"write", profile, "--skip-serial-only"} + gatewayOf(sim));
+    QVERIFY2(run.status == 0, run.err);
+    QVERIFY2(run.err.contains("skipped, set over the serial link only: gprs.apn, gprs.user"), run.err);
+    QVERIFY2(run.out.endsWith("1 changed, 0 already right, 0 failed\n"), run.out);
 }
 
 QTEST_GUILESS_MAIN(TestCtlFailures)

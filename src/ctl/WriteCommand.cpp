@@ -13,7 +13,9 @@
 #include <QJsonObject>
 
 #include <cstdio>
+#ifdef Q_OS_UNIX
 #include <unistd.h>
+#endif
 
 namespace {
 
@@ -78,7 +80,11 @@ void printSummary(CtlRun &run, const WriteSummary &summary, const QString &endin
 
 void progress(int n, int count, const QString &key)
 {
+#ifdef Q_OS_UNIX
     static const bool onTerminal = isatty(STDERR_FILENO) != 0;
+#else
+    static const bool onTerminal = false; // the progress line is for POSIX terminals
+#endif
     if (!onTerminal)
         return;
     if (n > count)
@@ -124,13 +130,14 @@ int write(CtlRun &run)
     }
     // What the collector holds first: only the commands of settings it does not hold go out.
     QList<const PlannedCommand *> toSend;
+    QList<ProfileSetting> different = settings;
     WriteSummary summary;
     if (run.options.all) {
         for (const PlannedCommand &command : planned)
             toSend << &command;
     } else {
         readSettings(run, settings);
-        const QList<ProfileSetting> different = differing(run, settings);
+        different = differing(run, settings);
         for (const PlannedCommand &command : planned) {
             const bool differs =
                 std::any_of(command.keys.begin(), command.keys.end(), [&](const ProfileKey *key) {
@@ -145,11 +152,12 @@ int write(CtlRun &run)
     }
     QList<const ProfileKey *> written;
     QStringList refused;
-    QString stopped;
+    QString lost;
+    bool interrupted = false;
     int n = 0;
     for (const PlannedCommand *command : toSend) {
         if (CtlRun::stopRequested()) {
-            stopped = QStringLiteral("interrupted");
+            interrupted = true;
             break;
         }
         progress(++n, int(toSend.size()), fullName(*command->keys.first()));
@@ -158,8 +166,10 @@ int write(CtlRun &run)
             answer = run.link().exchange(command->command, wholeSetAnswer(*command));
         } catch (const SessionError &error) {
             progress(n + 1, n, {});
-            stopped = error.message;
+            lost = error.message;
             summary.notWritten << namesOf(command->keys);
+            CtlRun::note(QStringLiteral("%1: sent, but no answer came: the collector may or may not hold it")
+                             .arg(namesOf(command->keys).join(u", ")));
             break;
         }
         written << command->keys;
@@ -176,24 +186,28 @@ int write(CtlRun &run)
         if (!written.contains(command->keys.first()) &&
             !summary.notWritten.contains(fullName(*command->keys.first())))
             summary.notWritten << namesOf(command->keys);
-    if (!stopped.isEmpty()) {
+    if (interrupted || !lost.isEmpty()) {
         // What was sent is named; what was not stays as the collector held it.
         for (const ProfileKey *key : written)
             summary.written << fullName(*key);
-        printSummary(run, summary, stopped);
-        const bool interrupted = stopped == QLatin1String("interrupted");
+        const QString why = interrupted ? QStringLiteral("stopped by a signal") : lost;
+        printSummary(run, summary, why);
         throw CtlFailure(interrupted ? Interrupted : LinkError,
                          QStringLiteral("%1; written: %2; not written: %3")
-                             .arg(interrupted ? QStringLiteral("stopped by a signal") : stopped,
-                                  namesOf(written).join(u", "), summary.notWritten.join(u", ")));
+                             .arg(why, namesOf(written).join(u", "), summary.notWritten.join(u", ")));
     }
     // The read-back fills a form of its own: a setting the answer lacks is no match.
     readSettings(run, settings);
     const QList<ProfileSetting> still = differing(run, settings);
+    auto among = [](const QList<ProfileSetting> &list, const ProfileKey *key) {
+        return std::any_of(list.begin(), list.end(), [key](const ProfileSetting &s) { return s.key == key; });
+    };
     for (const ProfileKey *key : written) {
-        const bool holds =
-            std::none_of(still.begin(), still.end(), [key](const ProfileSetting &s) { return s.key == key; });
-        (holds && !refused.contains(fullName(*key)) ? summary.changed : summary.failed) << fullName(*key);
+        // A setting sent with others of its "Set" button may have been right already.
+        QStringList &outcome = among(still, key) || refused.contains(fullName(*key)) ? summary.failed
+                               : among(different, key)                               ? summary.changed
+                                                                                     : summary.alreadyRight;
+        outcome << fullName(*key);
     }
     for (const ProfileSetting &setting : still)
         if (summary.alreadyRight.removeAll(fullName(*setting.key)) > 0)

@@ -180,7 +180,8 @@ void TestCtlProgram::historyKeepsEveryRecord_data()
     readWriteDiff_data();
 }
 
-// Records come back to back; each one reaches the file, as received, one a line.
+// Records come back to back, cut into pieces wherever the link cuts (2048 bytes on the serial port);
+// joined again, each reaches the file whole, as received, one a line.
 void TestCtlProgram::historyKeepsEveryRecord()
 {
     QFETCH(bool, gateway);
@@ -190,11 +191,12 @@ void TestCtlProgram::historyKeepsEveryRecord()
     // The simulator keeps a record every 15 minutes up to its start.
     const QString from =
         QDateTime::currentDateTime().addSecs(-20 * 3600).toString(QStringLiteral("yyyy-MM-dd HH:mm"));
-    const Run run = ctl(QStringList{"history", "--from", from, "--count", "8", "--timeout", "1", "-o", file} +
-                        linkOf(sim, gateway));
+    const Run run =
+        ctl(QStringList{"history", "--from", from, "--count", "80", "--timeout", "1", "-o", file} +
+            linkOf(sim, gateway));
     QVERIFY2(run.status == 0, run.err);
     const QList<QByteArray> records = contentOf(file).trimmed().split('\n');
-    QCOMPARE(records.size(), 8);
+    QCOMPARE(records.size(), 80);
     for (const QByteArray &record : records)
         QVERIFY2(record.startsWith("REC:") && record.trimmed().endsWith(';'), record);
 }

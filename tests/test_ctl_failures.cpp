@@ -84,6 +84,7 @@ private slots:
     void noRecordIsNoRecord();
     void retriesRecoverDroppedCommands();
     void serialOnlySettingsSkippedOverGateway();
+    void timeoutIsSilenceNotWholeAnswer();
 };
 
 void TestCtlFailures::okToEverythingIsNoSuccess_data()
@@ -335,6 +336,19 @@ void TestCtlFailures::serialOnlySettingsSkippedOverGateway()
     QVERIFY2(run.status == 0, run.err);
     QVERIFY2(run.err.contains("skipped, set over the serial link only: gprs.apn, gprs.user"), run.err);
     QVERIFY2(run.out.endsWith("1 changed, 0 already right, 0 failed\n"), run.out);
+}
+
+// At 9600 bit/s the first 2048-byte piece of 20 records takes 2.1 s: bytes flowing are no silence.
+void TestCtlFailures::timeoutIsSilenceNotWholeAnswer()
+{
+    QTemporaryDir dir;
+    Simulator sim({}, dir.filePath(QStringLiteral("tty")));
+    const QString from =
+        QDateTime::currentDateTime().addSecs(-20 * 3600).toString(QStringLiteral("yyyy-MM-dd HH:mm"));
+    const Run run =
+        ctl({"history", "--from", from, "--count", "20", "--timeout", "0.5", "--serial", sim.link});
+    QVERIFY2(run.status == 0, run.err);
+    QCOMPARE(run.out.count('\n'), 20);
 }
 
 QTEST_GUILESS_MAIN(TestCtlFailures)

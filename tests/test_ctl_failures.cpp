@@ -85,6 +85,7 @@ private slots:
     void retriesRecoverDroppedCommands();
     void serialOnlySettingsSkippedOverGateway();
     void timeoutIsSilenceNotWholeAnswer();
+    void bareSerialNameIsLookedForInDev();
 };
 
 void TestCtlFailures::okToEverythingIsNoSuccess_data()
@@ -349,6 +350,16 @@ void TestCtlFailures::timeoutIsSilenceNotWholeAnswer()
         ctl({"history", "--from", from, "--count", "20", "--timeout", "0.5", "--serial", sim.link});
     QVERIFY2(run.status == 0, run.err);
     QCOMPARE(run.out.count('\n'), 20);
+}
+
+// The port library opens a bare name in /dev, whatever the working folder holds: said so.
+void TestCtlFailures::bareSerialNameIsLookedForInDev()
+{
+    const Run run = ctl({"test", "--serial", "ttyNoSuchAdapter"});
+    QCOMPARE(run.status, 3);
+    QVERIFY2(
+        run.err.contains("ttyNoSuchAdapter: cannot open (opened as /dev/ttyNoSuchAdapter): no such device"),
+        run.err);
 }
 
 QTEST_GUILESS_MAIN(TestCtlFailures)

@@ -197,7 +197,21 @@ int write(CtlRun &run)
                              .arg(why, namesOf(written).join(u", "), summary.notWritten.join(u", ")));
     }
     // The read-back fills a form of its own: a setting the answer lacks is no match.
-    readSettings(run, settings);
+    auto notReadBack = [&](ExitStatus status, const QString &message) {
+        for (const ProfileKey *key : written)
+            summary.written << fullName(*key);
+        printSummary(run, summary, message);
+        return CtlFailure(
+            status,
+            QStringLiteral("%1; written, not read back: %2").arg(message, summary.written.join(u", ")));
+    };
+    try {
+        readSettings(run, settings);
+    } catch (const CtlFailure &failure) {
+        throw notReadBack(failure.status, failure.message);
+    } catch (const SessionError &error) {
+        throw notReadBack(error.kind == SessionError::Link ? LinkError : CollectorDiffers, error.message);
+    }
     const QList<ProfileSetting> still = differing(run, settings);
     auto among = [](const QList<ProfileSetting> &list, const ProfileKey *key) {
         return std::any_of(list.begin(), list.end(), [key](const ProfileSetting &s) { return s.key == key; });

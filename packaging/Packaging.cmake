@@ -17,6 +17,8 @@ if(UNIX AND NOT APPLE)
         install(FILES ${packaging}/icons/${size}x${size}/tl380cfg.png
                 DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
     endforeach()
+    # bash-completion loads a program's completion from here when first asked.
+    install(FILES ${packaging}/completion/tl380ctl DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
 endif()
 
 # The documents: the licence in the machine-readable copyright format, the changelog and a manual

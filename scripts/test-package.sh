@@ -67,7 +67,8 @@ for clause in "${clauses[@]}"; do
 done
 
 contents=$(dpkg-deb -c "$deb" | awk '{print $NF}')
-for path in usr/bin/tl380cfg usr/bin/tl380sim \
+for path in usr/bin/tl380cfg usr/bin/tl380sim usr/bin/tl380ctl \
+    usr/share/bash-completion/completions/tl380ctl \
     usr/share/applications/tl380cfg.desktop \
     usr/share/metainfo/org.tl380.tl380cfg.metainfo.xml \
     usr/share/icons/hicolor/scalable/apps/tl380cfg.svg \

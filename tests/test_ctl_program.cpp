@@ -135,6 +135,25 @@ void TestCtlProgram::profileFaultSendsNothing_data()
     QTest::newRow("serial only over the gateway")
         << QByteArray(R"({"system": {"station_number": "1"}, "gprs": {"apn": "x"}})") << true
         << QByteArray("need the serial link (--serial): gprs.apn; nothing sent");
+    // A value cannot end its own command and smuggle another in.
+    QTest::newRow("command separator") << QByteArray(R"({"gprs": {"apn": "x#CFGSET#RESET#"}})") << false
+                                       << QByteArray("gprs.apn: \"x#CFGSET#RESET#\" has '#'");
+    QTest::newRow("text end") << QByteArray(R"({"gprs": {"centre_name": "x!#CFGSET#ST:00777#"}})") << false
+                              << QByteArray("gprs.centre_name: \"x!#CFGSET#ST:00777#\" has '!'");
+    QTest::newRow("field separator") << QByteArray(R"({"gprs": {"user": "a;IWD:b"}})") << false
+                                     << QByteArray("gprs.user: \"a;IWD:b\" has ';'");
+    QTest::newRow("newline") << QByteArray(R"({"gprs": {"password": "a\nb"}})") << false
+                             << QByteArray("gprs.password: the value holds a control character (U+000a)");
+    QTest::newRow("given twice")
+        << QByteArray("{\"system\": {\"station_number\": \"1\",\n\"station_number\": \"2\"}}") << false
+        << QByteArray("line 2: \"station_number\" given twice");
+    QTest::newRow("would wrap") << QByteArray(R"({"system": {"power_output_delay": "99"}})") << false
+                                << QByteArray(
+                                       "system.power_output_delay: \"99\" would go out as another value; "
+                                       "allowed: 0 to 90");
+    QTest::newRow("clears the history")
+        << QByteArray(R"({"system": {"data_retention_period": "清除历史数据"}})") << false
+        << QByteArray("add --clear-history to send it");
     // One good setting and one bad: the good one is not sent either.
     QTest::newRow("good beside bad")
         << QByteArray(R"({"system": {"station_number": "1", "power_output_delay": "x"}})") << false
@@ -161,7 +180,8 @@ void TestCtlProgram::historyKeepsEveryRecord_data()
     readWriteDiff_data();
 }
 
-// Records come back to back; each one reaches the file, as received, one a line.
+// Records come back to back, cut into pieces wherever the link cuts (2048 bytes on the serial port);
+// joined again, each reaches the file whole, as received, one a line.
 void TestCtlProgram::historyKeepsEveryRecord()
 {
     QFETCH(bool, gateway);
@@ -171,11 +191,12 @@ void TestCtlProgram::historyKeepsEveryRecord()
     // The simulator keeps a record every 15 minutes up to its start.
     const QString from =
         QDateTime::currentDateTime().addSecs(-20 * 3600).toString(QStringLiteral("yyyy-MM-dd HH:mm"));
-    const Run run = ctl(QStringList{"history", "--from", from, "--count", "8", "--timeout", "1", "-o", file} +
-                        linkOf(sim, gateway));
+    const Run run =
+        ctl(QStringList{"history", "--from", from, "--count", "80", "--timeout", "1", "-o", file} +
+            linkOf(sim, gateway));
     QVERIFY2(run.status == 0, run.err);
     const QList<QByteArray> records = contentOf(file).trimmed().split('\n');
-    QCOMPARE(records.size(), 8);
+    QCOMPARE(records.size(), 80);
     for (const QByteArray &record : records)
         QVERIFY2(record.startsWith("REC:") && record.trimmed().endsWith(';'), record);
 }

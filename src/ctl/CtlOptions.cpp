@@ -26,7 +26,7 @@ Commands:
   history               stored records from --from, --count of them, one a line
   send TEXT             one raw exchange; prints the answer escaped
   reset --yes           puts every setting back to its factory value
-  keys                  lists every profile key with what it takes
+  keys [PAGE|KEY...]    lists every profile key (or those named) with what it takes
 
 A PROFILE of - is read from standard input; -o - writes standard output.
 --dry-run prints the bytes a command would send, one command a line, and sends nothing.
@@ -73,7 +73,7 @@ QString gatewayFault(const QString &value, LinkTarget &link)
 // Words a command does not take.
 QString argumentFault(const QString &command, const QStringList &words)
 {
-    if (command == QLatin1String("read"))
+    if (command == QLatin1String("read") || command == QLatin1String("keys"))
         return {};
     const bool takesOne = command == QLatin1String("write") || command == QLatin1String("diff") ||
                           command == QLatin1String("send");

@@ -70,6 +70,8 @@ QByteArray CtlRun::exchangeCommand(const Command &command, const WholeAnswer &wh
         output(command.text + '\n');
         return {};
     }
+    if (stopRequested())
+        throw CtlFailure(Interrupted, QStringLiteral("%1: stopped by a signal").arg(options.command));
     return link().exchange(command, whole);
 }
 

@@ -39,7 +39,8 @@ public:
     // The command of the row, built from the form.
     Command command(const char *button) const;
     // Sends the command and returns its whole answer; on --dry-run prints the bytes
-    // instead, sends nothing and returns nothing.
+    // instead, sends nothing and returns nothing. After SIGINT or SIGTERM nothing more
+    // is sent: CtlFailure (Interrupted).
     QByteArray exchangeCommand(const Command &command, const WholeAnswer &whole);
     // Runs the query row; complete once every field is filled. CtlFailure
     // (CollectorDiffers) naming the fields the answer left without a value.

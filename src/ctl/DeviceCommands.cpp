@@ -2,8 +2,10 @@
 #include "commands/CommandTable.h"
 #include "commands/DropDownItems.h"
 #include "commands/Gbk.h"
+#include "commands/QueryCommands.h"
 #include "ctl/CtlRun.h"
 #include "ctl/ExitStatus.h"
+#include "profile/ProfileCompare.h"
 
 #include <QDateTime>
 #include <QJsonDocument>
@@ -56,7 +58,17 @@ int send(CtlRun &run)
             UsageError,
             QStringLiteral("send: \"%1\" has characters GBK cannot write; nothing sent").arg(text));
     const Command raw{toGbk(text), Route::ByLinkMode, NoCode};
-    const QByteArray answer = run.exchangeCommand(raw, isAcknowledgement);
+    // The text of a page's query is answered by that page's fields; anything else by OK or ERROR,
+    // or when the collector has been quiet.
+    WholeAnswer whole = isAcknowledgement;
+    for (const CommandRow &row : queryCommands()) {
+        const QStringList controls = controlsOfQuery(row.button);
+        if (!controls.isEmpty() && (raw.text == row.head || raw.text == "ZZZZ" + row.head))
+            whole = [code = row.replyCode.value_or(0), controls](const QByteArray &answer) {
+                return isAcknowledgement(answer) || fillsAll(answer, code, controls);
+            };
+    }
+    const QByteArray answer = run.exchangeCommand(raw, whole);
     if (run.options.dryRun)
         return Done;
     run.output(escapedBytes(answer) + '\n');

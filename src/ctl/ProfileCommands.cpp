@@ -1,8 +1,9 @@
-// read, write, diff and keys: a collector's settings as a profile.
+// read, diff and keys: a collector's settings as a profile; what write shares with them.
 #include "commands/CommandTable.h"
 #include "commands/TypingRules.h"
 #include "ctl/CtlRun.h"
 #include "ctl/ExitStatus.h"
+#include "ctl/ProfileSettings.h"
 #include "profile/NearestName.h"
 #include "profile/ProfileCheck.h"
 #include "profile/ProfileCompare.h"
@@ -13,9 +14,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-
-#include <cstdio>
-#include <unistd.h>
 
 namespace {
 
@@ -65,45 +63,43 @@ QList<const ProfilePage *> pagesAskedFor(const CtlRun &run)
     return pages;
 }
 
-// Runs the pages' queries into a form holding no earlier answer; every key read
+// Runs the queries into a form holding no earlier answer; every key a query fills
 // here must come back with a value.
-void readPages(CtlRun &run, const QList<const ProfilePage *> &pages)
+void runQueries(CtlRun &run, const QList<const char *> &queries)
 {
     run.clearForm();
-    for (const ProfilePage *page : pages) {
-        for (const char *query : page->queries) {
-            if (run.isGateway() && queryNeedsSerial(query))
-                continue;
-            QList<AnswerField> fields;
-            for (const ProfileKey &key : profileKeys())
-                if (qstrcmp(queryOf(key), query) == 0 && readableHere(run, key))
-                    fields << AnswerField{QLatin1String(key.control), fullName(key)};
-            run.query(query, fields);
-        }
+    for (const char *query : queries) {
+        QList<AnswerField> fields;
+        for (const ProfileKey &key : profileKeys())
+            if (qstrcmp(queryOf(key), query) == 0 && readableHere(run, key))
+                fields << AnswerField{QLatin1String(key.control), fullName(key)};
+        run.query(query, fields);
     }
 }
 
-QByteArray profileText(CtlRun &run, const QList<const ProfilePage *> &pages)
+void readPages(CtlRun &run, const QList<const ProfilePage *> &pages)
 {
-    QList<const ProfileKey *> keys;
-    QStringList skipped;
-    for (const ProfilePage *page : pages) {
-        for (const ProfileKey &key : profileKeys()) {
-            if (QLatin1String(key.page) != QLatin1String(page->page))
-                continue;
-            if (readableHere(run, key))
-                keys << &key;
-            else
-                skipped << fullName(key);
-        }
-    }
-    QJsonObject profile = profileOf(run.form, keys);
+    QList<const char *> queries;
     for (const ProfilePage *page : pages)
-        if (!profile.contains(QLatin1String(page->page)))
-            profile.insert(QLatin1String(page->page), QJsonObject());
-    if (!skipped.isEmpty())
-        CtlRun::note(QStringLiteral("skipped, read over the serial link only: %1").arg(skipped.join(u", ")));
-    return QJsonDocument(profile).toJson(QJsonDocument::Indented);
+        for (const char *query : page->queries)
+            if (!(run.isGateway() && queryNeedsSerial(query)))
+                queries << query;
+    runQueries(run, queries);
+}
+
+} // namespace
+
+// The queries that read the settings, in the order of the pages.
+void readSettings(CtlRun &run, const QList<ProfileSetting> &settings)
+{
+    QList<const char *> queries;
+    for (const ProfilePage &page : profilePages())
+        for (const char *query : page.queries)
+            if (std::any_of(settings.begin(), settings.end(), [query](const ProfileSetting &s) {
+                    return qstrcmp(queryOf(*s.key), query) == 0;
+                }))
+                queries << query;
+    runQueries(run, queries);
 }
 
 QString profileName(const CtlRun &run)
@@ -150,17 +146,6 @@ QList<ProfileSetting> checkedSettings(const CtlRun &run)
     return settings;
 }
 
-QList<const ProfilePage *> pagesOf(const QList<ProfileSetting> &settings)
-{
-    QList<const ProfilePage *> pages;
-    for (const ProfileSetting &setting : settings)
-        if (const ProfilePage *page = findProfilePage(QLatin1String(setting.key->page));
-            !pages.contains(page))
-            pages << page;
-    return pages;
-}
-
-// The settings the collector's form does not hold, by the bytes their commands send.
 QList<ProfileSetting> differing(const CtlRun &run, const QList<ProfileSetting> &settings)
 {
     QList<ProfileSetting> found;
@@ -170,10 +155,34 @@ QList<ProfileSetting> differing(const CtlRun &run, const QList<ProfileSetting> &
     return found;
 }
 
+namespace {
+
+QByteArray profileText(CtlRun &run, const QList<const ProfilePage *> &pages)
+{
+    QList<const ProfileKey *> keys;
+    QStringList skipped;
+    for (const ProfilePage *page : pages) {
+        for (const ProfileKey &key : profileKeys()) {
+            if (QLatin1String(key.page) != QLatin1String(page->page))
+                continue;
+            if (readableHere(run, key))
+                keys << &key;
+            else
+                skipped << fullName(key);
+        }
+    }
+    QJsonObject profile = profileOf(run.form, keys);
+    for (const ProfilePage *page : pages)
+        if (!profile.contains(QLatin1String(page->page)))
+            profile.insert(QLatin1String(page->page), QJsonObject());
+    if (!skipped.isEmpty())
+        CtlRun::note(QStringLiteral("skipped, read over the serial link only: %1").arg(skipped.join(u", ")));
+    return QJsonDocument(profile).toJson(QJsonDocument::Indented);
+}
 int diff(CtlRun &run)
 {
     const QList<ProfileSetting> settings = checkedSettings(run);
-    readPages(run, pagesOf(settings));
+    readSettings(run, settings);
     if (run.options.dryRun)
         return Done;
     QJsonArray rows;
@@ -196,176 +205,22 @@ int diff(CtlRun &run)
     return different.isEmpty() ? Done : CollectorDiffers;
 }
 
-QStringList namesOf(const QList<const ProfileKey *> &keys)
-{
-    QStringList names;
-    for (const ProfileKey *key : keys)
-        names << fullName(*key);
-    return names;
-}
-
-QJsonArray jsonNames(const QStringList &names)
-{
-    return QJsonArray::fromStringList(names);
-}
-
-// What a write came to, key by key.
-struct WriteSummary
-{
-    QStringList changed;
-    QStringList alreadyRight;
-    QStringList failed;
-    QStringList notWritten;
-};
-
-void printSummary(CtlRun &run, const WriteSummary &summary, const QString &ending)
-{
-    if (run.options.json) {
-        QJsonObject object{{QStringLiteral("changed"), jsonNames(summary.changed)},
-                           {QStringLiteral("already_right"), jsonNames(summary.alreadyRight)},
-                           {QStringLiteral("failed"), jsonNames(summary.failed)},
-                           {QStringLiteral("not_written"), jsonNames(summary.notWritten)}};
-        if (!ending.isEmpty())
-            object.insert(QStringLiteral("stopped"), ending);
-        run.output(QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n');
-        return;
-    }
-    QByteArray text;
-    for (const QString &key : summary.changed)
-        text += key.toUtf8() + ": changed\n";
-    for (const QString &key : summary.failed)
-        text += key.toUtf8() + ": failed\n";
-    for (const QString &key : summary.notWritten)
-        text += key.toUtf8() + ": not written\n";
-    text += QStringLiteral("%1 changed, %2 already right, %3 failed, %4 not written\n")
-                .arg(summary.changed.size())
-                .arg(summary.alreadyRight.size())
-                .arg(summary.failed.size())
-                .arg(summary.notWritten.size())
-                .toUtf8();
-    run.output(text);
-}
-
-void progress(int n, int count, const QString &key)
-{
-    static const bool onTerminal = isatty(STDERR_FILENO) != 0;
-    if (!onTerminal)
-        return;
-    if (n > count)
-        std::fprintf(stderr, "\r\033[K");
-    else
-        std::fprintf(stderr, "\r\033[Ksetting %d of %d: %s", n, count, qPrintable(key));
-    std::fflush(stderr);
-}
-
-int write(CtlRun &run)
-{
-    const QList<ProfileSetting> settings = checkedSettings(run);
-    QStringList faults;
-    HeadlessForm planForm;
-    planForm.setIndex(QStringLiteral("ComboBox2"), run.isGateway() ? 1 : 0);
-    const QList<PlannedCommand> planned = planCommands(planForm, settings, faults);
-    for (const QString &fault : faults)
-        CtlRun::note(profileName(run) + QStringLiteral(": ") + fault);
-    if (!faults.isEmpty())
-        throw CtlFailure(UsageError, QStringLiteral("%1: nothing sent").arg(profileName(run)));
-    if (run.options.dryRun) {
-        for (const PlannedCommand &command : planned)
-            run.output(command.command.text + '\n');
-        return Done;
-    }
-    // What the collector holds first: only the commands of settings it does not hold go out.
-    QList<const PlannedCommand *> toSend;
-    WriteSummary summary;
-    if (run.options.all) {
-        for (const PlannedCommand &command : planned)
-            toSend << &command;
-    } else {
-        readPages(run, pagesOf(settings));
-        const QList<ProfileSetting> different = differing(run, settings);
-        for (const PlannedCommand &command : planned) {
-            const bool differs =
-                std::any_of(command.keys.begin(), command.keys.end(), [&](const ProfileKey *key) {
-                    return std::any_of(different.begin(), different.end(),
-                                       [key](const ProfileSetting &s) { return s.key == key; });
-                });
-            if (differs)
-                toSend << &command;
-            else
-                summary.alreadyRight << namesOf(command.keys);
-        }
-    }
-    QList<const ProfileKey *> written;
-    QStringList refused;
-    QString stopped;
-    int n = 0;
-    for (const PlannedCommand *command : toSend) {
-        if (CtlRun::stopRequested()) {
-            stopped = QStringLiteral("interrupted");
-            break;
-        }
-        progress(++n, int(toSend.size()), fullName(*command->keys.first()));
-        const QString controlsQuery = QLatin1String(queryOf(*command->keys.first()));
-        const qint32 code = findCommand(controlsQuery)->replyCode.value_or(0);
-        const QStringList controls = controlsOfQuery(queryOf(*command->keys.first()));
-        QByteArray answer;
-        try {
-            // Some "Set" commands are answered like the query of their page.
-            answer = run.link().exchange(command->command, [code, controls](const QByteArray &bytes) {
-                return isAcknowledgement(bytes) || fillsAll(bytes, code, controls);
-            });
-        } catch (const SessionError &error) {
-            progress(n + 1, n, {});
-            stopped = error.message;
-            summary.notWritten << namesOf(command->keys);
-            break;
-        }
-        written << command->keys;
-        if (answer.contains("ERROR")) {
-            refused << namesOf(command->keys);
-            CtlRun::note(QStringLiteral("%1: the collector refused %2: %3")
-                             .arg(namesOf(command->keys).join(u", "),
-                                  QString::fromLatin1(command->command.text),
-                                  QString::fromLatin1(escapedBytes(answer))));
-        }
-    }
-    progress(n + 1, n, {});
-    for (const PlannedCommand *command : toSend)
-        if (!written.contains(command->keys.first()) &&
-            !summary.notWritten.contains(fullName(*command->keys.first())))
-            summary.notWritten << namesOf(command->keys);
-    if (!stopped.isEmpty()) {
-        // What was sent is named; what was not stays as the collector held it.
-        for (const ProfileKey *key : written)
-            summary.changed << fullName(*key);
-        printSummary(run, summary, stopped);
-        const bool interrupted = stopped == QLatin1String("interrupted");
-        throw CtlFailure(interrupted ? Interrupted : LinkError,
-                         QStringLiteral("%1; written: %2; not written: %3")
-                             .arg(interrupted ? QStringLiteral("stopped by a signal") : stopped,
-                                  namesOf(written).join(u", "), summary.notWritten.join(u", ")));
-    }
-    // The read-back fills a form of its own: a setting the answer lacks is no match.
-    readPages(run, pagesOf(settings));
-    const QList<ProfileSetting> still = differing(run, settings);
-    for (const ProfileKey *key : written) {
-        const bool holds =
-            std::none_of(still.begin(), still.end(), [key](const ProfileSetting &s) { return s.key == key; });
-        (holds && !refused.contains(fullName(*key)) ? summary.changed : summary.failed) << fullName(*key);
-    }
-    for (const ProfileSetting &setting : still)
-        if (summary.alreadyRight.removeAll(fullName(*setting.key)) > 0)
-            summary.failed << fullName(*setting.key);
-    printSummary(run, summary, {});
-    return summary.failed.isEmpty() ? Done : CollectorDiffers;
-}
-
 int listKeys(CtlRun &run)
 {
     QByteArray text =
         run.options.json ? QByteArray() : QByteArray("| Key | \"Set\" button | Takes |\n|---|---|---|\n");
     QJsonArray rows;
+    QStringList known = pageNames();
+    for (const ProfileKey &key : profileKeys())
+        known << fullName(key);
+    for (const QString &word : run.options.arguments)
+        if (!known.contains(word))
+            throw CtlFailure(UsageError, QStringLiteral("keys: %1: no such page or key; did you mean \"%2\"?")
+                                             .arg(word, nearestName(word, known)));
     for (const ProfileKey &key : profileKeys()) {
+        if (!run.options.arguments.isEmpty() && !run.options.arguments.contains(fullName(key)) &&
+            !run.options.arguments.contains(QLatin1String(key.page)))
+            continue;
         QString allowed;
         const QStringList items = allowedItems(key);
         if (!items.isEmpty()) {
@@ -412,6 +267,6 @@ int runProfileCommand(CtlRun &run)
         return Done;
     }
     if (command == QLatin1String("write"))
-        return write(run);
+        return runWriteCommand(run);
     return diff(run);
 }

@@ -18,6 +18,18 @@ namespace {
 // The window's wait before it reads what the gateway has sent.
 constexpr int GatewayReadWaitMs = 300;
 
+// Where the port library looks for a port name: on POSIX systems a name without a
+// path is in /dev, whatever the working folder holds.
+QString systemLocation(const QString &name)
+{
+#ifdef Q_OS_UNIX
+    if (!name.startsWith(u'/') && !name.startsWith(QLatin1String("./")) &&
+        !name.startsWith(QLatin1String("../")))
+        return QStringLiteral("/dev/") + name;
+#endif
+    return name;
+}
+
 QString serialCause(const QString &device)
 {
     const QFileInfo info(device);
@@ -170,9 +182,17 @@ void ExchangeSession::openSerial()
     try {
         m_serial->OpenPort();
     } catch (const HandlerError &) {
+        // The port library opens a bare name in the system's device folder, not here.
+        const QString opened = systemLocation(m_target.serialDevice);
+        const QString where =
+            opened == m_target.serialDevice ? QString() : QStringLiteral(" (opened as %1)").arg(opened);
+        const QString here =
+            opened != m_target.serialDevice && QFileInfo::exists(m_target.serialDevice)
+                ? QStringLiteral("; for the one in this folder give ./%1").arg(m_target.serialDevice)
+                : QString();
         throw SessionError(
             SessionError::Link,
-            QStringLiteral("%1: cannot open: %2").arg(m_target.name(), serialCause(m_target.serialDevice)));
+            QStringLiteral("%1: cannot open%2: %3%4").arg(m_target.name(), where, serialCause(opened), here));
     }
     m_exchange.PortOpen = true;
 }

@@ -3,6 +3,7 @@
 #include "commands/CommandTable.h"
 #include "commands/ExchangeState.h"
 #include "commands/HandlerError.h"
+#include "commands/TypingRules.h"
 #include "profile/HeadlessForm.h"
 #include "profile/ProfileCheck.h"
 #include "profile/ProfileForm.h"
@@ -11,13 +12,33 @@
 
 #include <algorithm>
 
+namespace {
+
+// A number field the command sends as typed ("-1.5" in a list of three) that the
+// collector keeps filled to its width ("-01.5"): the same number is the same value.
+bool sameNumber(const HeadlessForm &collector, const ProfileSetting &setting)
+{
+    const TypingRule *rule = typingRuleOf(QLatin1String(setting.key->control));
+    if (!rule ||
+        (rule->characters != TypedCharacters::Digits && rule->characters != TypedCharacters::SignedDecimal))
+        return false;
+    bool heldIsNumber = false;
+    bool givenIsNumber = false;
+    const double held = shownValue(collector, *setting.key).toDouble(&heldIsNumber);
+    const double given = setting.value.toDouble(&givenIsNumber);
+    return heldIsNumber && givenIsNumber && held == given;
+}
+
+} // namespace
+
 bool holdsSetting(const HeadlessForm &collector, const ProfileSetting &setting)
 {
     HeadlessForm given = collector;
     applyProfile(given, {setting});
     const CommandRow &row = setRowOf(*setting.key);
     try {
-        return buildCommand(row, collector).text == buildCommand(row, given).text;
+        return buildCommand(row, collector).text == buildCommand(row, given).text ||
+               sameNumber(collector, setting);
     } catch (const HandlerError &) {
         return false; // the collector's values do not make a command: they differ
     }

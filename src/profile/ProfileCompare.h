@@ -10,7 +10,8 @@ struct ProfileSetting;
 
 // Whether the collector holds the setting as the collector keeps it: the key's "Set"
 // command carries the same bytes built from the collector's values as built from
-// them with the setting's value put in. "42" and "00042" are one station number.
+// them with the setting's value put in ("42" and "00042" are one station number);
+// a number the command sends as typed is held when the collector holds the same number.
 bool holdsSetting(const HeadlessForm &collector, const ProfileSetting &setting);
 
 // Whether `answer`, parsed as the answer to the query with `replyCode`, fills

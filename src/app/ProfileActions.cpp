@@ -5,6 +5,7 @@
 #include "commands/ExchangeState.h"
 #include "commands/HandlerError.h"
 #include "commands/LinkMode.h"
+#include "commands/QueryCommands.h"
 #include "link/ExchangeSession.h"
 #include "link/ReceiveBuffer.h"
 #include "profile/HeadlessForm.h"
@@ -90,6 +91,24 @@ protected:
         return QObject::eventFilter(watched, event);
     }
 };
+
+// When the answer to a "Set" command is whole: "OK" or "ERROR", or, for the commands
+// answered like a query, every field of the reply it is read as.
+WholeAnswer wholeSetAnswer(const PlannedCommand &command)
+{
+    if (!command.command.replyCode)
+        return isAcknowledgement;
+    const qint32 code = *command.command.replyCode;
+    const char *query = queryOf(*command.keys.first());
+    if (findCommand(QLatin1String(query))->replyCode != code)
+        for (const CommandRow &row : queryCommands())
+            if (row.replyCode == code)
+                query = row.button;
+    const QStringList controls = controlsOfQuery(query);
+    return [code, controls](const QByteArray &answer) {
+        return isAcknowledgement(answer) || fillsAll(answer, code, controls);
+    };
+}
 
 QString listed(const QStringList &names)
 {
@@ -449,19 +468,23 @@ void ProfileActions::write()
     QList<Answer> answers;
     QList<const ProfileKey *> written;
     QStringList refused;
+    QStringList inFlight;
     QList<const PlannedCommand *> toSend;
+    QList<ProfileSetting> different;
     begin(QStringLiteral("Write Profile"), 0);
     try {
         ExchangeSession link(m_serial, m_gateway, viaGateway(), collector, state, QuietMs, m_trace);
         link.open();
         // What the collector holds first: only the commands of settings it does not hold go out.
         readCollector(link, collector, answers);
+        for (const ProfileSetting &setting : settings)
+            if (!holdsSetting(collector, setting))
+                different << setting;
         for (const PlannedCommand &command : planned) {
             const bool differs =
                 std::any_of(command.keys.begin(), command.keys.end(), [&](const ProfileKey *key) {
-                    const auto s = std::find_if(settings.begin(), settings.end(),
-                                                [key](const ProfileSetting &s) { return s.key == key; });
-                    return !holdsSetting(collector, *s);
+                    return std::any_of(different.begin(), different.end(),
+                                       [key](const ProfileSetting &s) { return s.key == key; });
                 });
             if (differs)
                 toSend << &command;
@@ -480,14 +503,9 @@ void ProfileActions::write()
                         .arg(n + 1)
                         .arg(toSend.size())
                         .arg(namesOf(command.keys).join(QStringLiteral(", "))));
-            const char *query = queryOf(*command.keys.first());
-            const qint32 code = findCommand(QLatin1String(query))->replyCode.value_or(0);
-            const QStringList controls = controlsOfQuery(query);
-            // Some "Set" commands are answered like the query of their page.
-            const QByteArray answer =
-                link.exchange(command.command, [code, controls](const QByteArray &bytes) {
-                    return isAcknowledgement(bytes) || fillsAll(bytes, code, controls);
-                });
+            inFlight = namesOf(command.keys);
+            const QByteArray answer = link.exchange(command.command, wholeSetAnswer(command));
+            inFlight.clear();
             written << command.keys;
             if (answer.contains("ERROR"))
                 refused << namesOf(command.keys);
@@ -499,28 +517,39 @@ void ProfileActions::write()
         }
     } catch (const SessionError &error) {
         result.stopped = error.message;
+        if (!inFlight.isEmpty())
+            result.stopped +=
+                QStringLiteral("; %1 sent, but no answer came: the collector may or may not hold it")
+                    .arg(inFlight.join(QStringLiteral(", ")));
     } catch (const ActionStopped &) {
         result.stopped = QStringLiteral("stopped");
     }
     end();
+    auto among = [](const QList<ProfileSetting> &list, const ProfileKey *key) {
+        return std::any_of(list.begin(), list.end(), [key](const ProfileSetting &s) { return s.key == key; });
+    };
 
     for (const PlannedCommand *command : toSend)
         if (!written.contains(command->keys.first()))
             result.notWritten << namesOf(command->keys);
-    if (!result.stopped.isEmpty() || answers.isEmpty()) {
-        // Not read back: what was sent and taken is named as changed, what was refused as failed.
+    if (!result.stopped.isEmpty()) {
+        // Not read back: what was sent and taken is named as written, what was refused as failed.
         for (const ProfileKey *key : written)
-            (refused.contains(fullName(*key)) ? result.failed : result.changed) << fullName(*key);
+            (refused.contains(fullName(*key)) ? result.failed : result.written) << fullName(*key);
     } else {
-        for (const ProfileKey *key : written) {
-            const auto s = std::find_if(settings.begin(), settings.end(),
-                                        [key](const ProfileSetting &s) { return s.key == key; });
-            const bool holds = holdsSetting(collector, *s);
-            (holds && !refused.contains(fullName(*key)) ? result.changed : result.failed) << fullName(*key);
-        }
+        QList<ProfileSetting> still;
         for (const ProfileSetting &setting : settings)
-            if (!holdsSetting(collector, setting) &&
-                result.alreadyRight.removeAll(fullName(*setting.key)) > 0)
+            if (!holdsSetting(collector, setting))
+                still << setting;
+        for (const ProfileKey *key : written) {
+            // A setting sent with others of its "Set" button may have been right already.
+            QStringList &outcome = among(still, key) || refused.contains(fullName(*key)) ? result.failed
+                                   : among(different, key)                               ? result.changed
+                                                           : result.alreadyRight;
+            outcome << fullName(*key);
+        }
+        for (const ProfileSetting &setting : still)
+            if (result.alreadyRight.removeAll(fullName(*setting.key)) > 0)
                 result.failed << fullName(*setting.key);
         showPages(answers);
     }
@@ -528,13 +557,17 @@ void ProfileActions::write()
     QString said;
     if (!result.stopped.isEmpty())
         said += QStringLiteral("The write ended early: %1.\n\n").arg(result.stopped);
-    said += QStringLiteral("%1 changed, %2 already right, %3 failed, %4 not written.\n")
+    said += QStringLiteral("%1 changed, %2 already right, %3 failed, %4 not written")
                 .arg(result.changed.size())
                 .arg(result.alreadyRight.size())
                 .arg(result.failed.size())
                 .arg(result.notWritten.size());
-    said += QStringLiteral("\nChanged: %1\nFailed: %2\nNot written: %3")
+    if (!result.written.isEmpty())
+        said += QStringLiteral(", %1 written but not read back").arg(result.written.size());
+    said += QStringLiteral(".\n\nChanged: %1\nFailed: %2\nNot written: %3")
                 .arg(listed(result.changed), listed(result.failed), listed(result.notWritten));
+    if (!result.written.isEmpty())
+        said += QStringLiteral("\nWritten, not read back: %1").arg(listed(result.written));
     if (!result.skipped.isEmpty())
         said += QStringLiteral("\nSkipped, set over the serial link only or an action: %1")
                     .arg(listed(result.skipped));

@@ -37,6 +37,8 @@ struct WrittenProfile
     QStringList alreadyRight;
     QStringList failed;
     QStringList notWritten;
+    // Sent and taken, but not read back: the write ended before its read-back.
+    QStringList written;
     QStringList skipped;
     // Why the write ended early ("stopped" by the user, or the link's fault); empty when it ran to the end.
     QString stopped;

@@ -190,7 +190,11 @@ private slots:
         writeJson(rig.path("site.json"), changed(held, threeKeys));
         rig.connectWindow();
         QVERIFY(rig.actions().openFile(rig.path("site.json")));
+        const qint32 expected = rig.w->exchange.ExpectedReplyCode;
         rig.actions().compare();
+        // the window's own exchange, and with it the parse timer, saw none of the answers
+        QCOMPARE(rig.w->exchange.ExpectedReplyCode, expected);
+        QVERIFY(rig.w->exchange.ReplyText.isEmpty());
         QStringList differing;
         for (const ComparedSetting &row : rig.actions().comparison())
             if (row.differs)
@@ -258,6 +262,30 @@ private slots:
         QCOMPARE(written.notWritten.size(), 3);
         QCOMPARE(rig.setsReceived().size(), 3);
         QVERIFY(boxTexts().first().contains(QLatin1String("3 written but not read back")));
+    }
+
+    void closing_asks_first_and_closes_after_the_exchange_in_flight()
+    {
+        Rig rig(Via::Serial);
+        writeJson(rig.path("site.json"), changed(rig.ctlRead("read.json"), threeKeys));
+        rig.connectWindow();
+        QVERIFY(rig.actions().openFile(rig.path("site.json")));
+        QTimer watch;
+        QObject::connect(&watch, &QTimer::timeout, [&] {
+            auto *progress = rig.w->form.findChild<QProgressDialog *>(QStringLiteral("ProfileProgress"));
+            if (progress && progress->labelText().startsWith(QLatin1String("Setting 2 of")))
+                rig.w->form.close();
+            if (auto *question = rig.w->form.findChild<QMessageBox *>(QStringLiteral("CloseQuestion"))) {
+                question->button(QMessageBox::Yes)->click();
+                watch.stop();
+            }
+        });
+        watch.start(5);
+        rig.actions().write();
+        QCOMPARE(rig.actions().written().stopped, QStringLiteral("stopped"));
+        QVERIFY(rig.w->form.isVisible());
+        closeBoxes();
+        QTRY_VERIFY(!rig.w->form.isVisible());
     }
 };
 

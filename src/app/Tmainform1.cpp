@@ -193,16 +193,27 @@ void Tmainform1::closeEvent(QCloseEvent *event)
         return;
     }
     event->ignore();
-    if (m_closeWhenIdle)
+    if (m_closeWhenIdle || findChild<QMessageBox *>(QStringLiteral("CloseQuestion")))
         return;
-    const auto answer = QMessageBox::question(
-        this, windowTitle(),
+    // Asked without a loop of its own: the action goes on while the question waits.
+    auto *box = new QMessageBox(
+        QMessageBox::Question, windowTitle(),
         QStringLiteral(
-            "A profile action is running. Stop it once the collector has answered and close the window?"));
-    if (answer != QMessageBox::Yes)
-        return;
-    m_closeWhenIdle = true;
-    m_profiles->stop();
+            "A profile action is running. Stop it once the collector has answered and close the window?"),
+        QMessageBox::Yes | QMessageBox::No, this);
+    box->setObjectName(QStringLiteral("CloseQuestion"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::ApplicationModal);
+    connect(box, &QMessageBox::finished, this, [this](int answer) {
+        if (answer != QMessageBox::Yes)
+            return;
+        m_closeWhenIdle = true;
+        if (m_profiles->running())
+            m_profiles->stop();
+        else
+            close();
+    });
+    box->show();
 }
 
 void Tmainform1::FormCreate()

@@ -15,20 +15,11 @@
 #include "replies/ReplyDispatch.h"
 #include "ui/CompareDialog.h"
 
-#include <QAbstractItemView>
-#include <QApplication>
-#include <QComboBox>
-#include <QFile>
-#include <QFileDialog>
+#include <QCoreApplication>
 #include <QFileInfo>
-#include <QJsonDocument>
-#include <QKeyEvent>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
-#include <QSaveFile>
-#include <QSettings>
 
 #include <algorithm>
 
@@ -36,10 +27,6 @@ namespace {
 
 // The silence after the last byte that ends a wait for an answer, as tl380ctl's default.
 constexpr int QuietMs = 3000;
-constexpr int RecentCount = 5;
-// A profile is a few kilobytes; anything far larger is no profile.
-constexpr qint64 LargestProfile = 1 << 20;
-
 struct ActionStopped
 {
 };
@@ -56,41 +43,6 @@ QStringList namesOf(const QList<const ProfileKey *> &keys)
         names << fullName(*key);
     return names;
 }
-
-QString recentKey()
-{
-    return QStringLiteral("profiles/recent");
-}
-
-void remember(const QString &path)
-{
-    QSettings settings(QSettings::UserScope, QStringLiteral("tl380"), QStringLiteral("tl380cfg"));
-    QStringList recent = settings.value(recentKey()).toStringList();
-    const QString absolute = QFileInfo(path).absoluteFilePath();
-    recent.removeAll(absolute);
-    recent.prepend(absolute);
-    settings.setValue(recentKey(), recent.mid(0, RecentCount));
-}
-
-// The file list takes the keyboard first when the dialog comes up: a name chosen
-// there (or given by a program driving the dialog) goes into the file name field.
-class ListFirst : public QObject
-{
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::WindowActivate)
-            for (auto *view : static_cast<QWidget *>(watched)->findChildren<QAbstractItemView *>())
-                if ((view->objectName() == QLatin1String("treeView") ||
-                     view->objectName() == QLatin1String("listView")) &&
-                    view->isVisible())
-                    view->setFocus(Qt::OtherFocusReason);
-        return QObject::eventFilter(watched, event);
-    }
-};
 
 // When the answer to a "Set" command is whole: "OK" or "ERROR", or, for the commands
 // answered like a query, every field of the reply it is read as.
@@ -125,12 +77,6 @@ ProfileActions::ProfileActions(QWidget *window, Form &form, TComm &serial, TClie
 
 ProfileActions::~ProfileActions() = default;
 
-QStringList ProfileActions::recentProfiles() const
-{
-    QSettings settings(QSettings::UserScope, QStringLiteral("tl380"), QStringLiteral("tl380cfg"));
-    return settings.value(recentKey()).toStringList().mid(0, RecentCount);
-}
-
 void ProfileActions::stop()
 {
     m_stop = true;
@@ -138,166 +84,6 @@ void ProfileActions::stop()
         m_progress->setLabelText(QStringLiteral("Stopping once the collector has answered…"));
         if (auto *cancel = m_progress->findChild<QPushButton *>())
             cancel->setEnabled(false);
-    }
-}
-
-// ---- files ------------------------------------------------------------------
-
-void ProfileActions::open()
-{
-    if (m_running)
-        return;
-    QFileDialog dialog(m_window, QStringLiteral("Open Profile"), {}, QStringLiteral("Profiles (*.json)"));
-    dialog.setObjectName(QStringLiteral("ProfileOpenDialog"));
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    // The folders of the last profiles are the dialog's history; the latest is where it opens.
-    const QStringList recent = recentProfiles();
-    QStringList folders;
-    for (const QString &path : recent)
-        if (const QString folder = QFileInfo(path).absolutePath(); !folders.contains(folder))
-            folders << folder;
-    dialog.setHistory(folders);
-    if (!recent.isEmpty()) {
-        dialog.setDirectory(QFileInfo(recent.first()).absolutePath());
-        dialog.selectFile(recent.first());
-    }
-    dialog.installEventFilter(new ListFirst(&dialog));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return;
-    openFile(dialog.selectedFiles().first());
-}
-
-bool ProfileActions::openFile(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        note(QMessageBox::Warning, QStringLiteral("%1: cannot open: %2").arg(path, file.errorString()));
-        return false;
-    }
-    if (file.size() > LargestProfile) {
-        note(QMessageBox::Warning, QStringLiteral("%1: too large for a profile; nothing changed").arg(path));
-        return false;
-    }
-    const CheckedProfile checked = checkProfile(file.readAll());
-    QStringList faults = checked.faults;
-    if (faults.isEmpty()) {
-        // What the "Set" buttons could not send is a fault too: a profile opened can be written.
-        HeadlessForm scratch;
-        planCommands(scratch, checked.settings, faults);
-    }
-    if (!faults.isEmpty()) {
-        note(QMessageBox::Warning, QStringLiteral("%1: not opened; the pages are as they were.\n\n%2")
-                                       .arg(QFileInfo(path).fileName(), faults.join(u'\n')));
-        return false;
-    }
-    applyAsTyped(checked.settings);
-    for (const ProfileSetting &setting : checked.settings)
-        if (setting.value.isEmpty())
-            m_givenEmpty.insert(setting.key);
-    enterProfile(path, checked.settings);
-    return true;
-}
-
-void ProfileActions::save()
-{
-    if (m_running)
-        return;
-    QFileDialog dialog(m_window, QStringLiteral("Save Profile"), {}, QStringLiteral("Profiles (*.json)"));
-    dialog.setObjectName(QStringLiteral("ProfileSaveDialog"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("json"));
-    if (!m_profilePath.isEmpty())
-        dialog.selectFile(m_profilePath);
-    else if (const QStringList recent = recentProfiles(); !recent.isEmpty())
-        dialog.setDirectory(QFileInfo(recent.first()).absolutePath());
-    dialog.installEventFilter(new ListFirst(&dialog));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return;
-    saveFile(dialog.selectedFiles().first());
-}
-
-bool ProfileActions::saveFile(const QString &path)
-{
-    QStringList leftOut;
-    const QList<ProfileSetting> settings = windowSettings(&leftOut);
-    QList<const ProfileKey *> keys;
-    for (const ProfileSetting &setting : settings)
-        keys << setting.key;
-    QJsonObject profile = profileOf(m_form, keys);
-    for (const ProfilePage &page : profilePages())
-        if (!profile.contains(QLatin1String(page.page)))
-            profile.insert(QLatin1String(page.page), QJsonObject());
-    // Written whole under a temporary name, then renamed; or not at all.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(QJsonDocument(profile).toJson(QJsonDocument::Indented)) < 0 || !file.commit()) {
-        note(QMessageBox::Warning, QStringLiteral("%1: not saved: %2").arg(path, file.errorString()));
-        return false;
-    }
-    enterProfile(path, settings);
-    if (!leftOut.isEmpty())
-        note(QMessageBox::Information,
-             QStringLiteral("%1 saved without the settings the pages leave empty: %2")
-                 .arg(QFileInfo(path).fileName(), leftOut.join(QStringLiteral(", "))));
-    return true;
-}
-
-void ProfileActions::enterProfile(const QString &path, const QList<ProfileSetting> &settings)
-{
-    m_profilePath = path;
-    m_profile = settings;
-    m_haveProfile = true;
-    remember(path);
-}
-
-QList<ProfileSetting> ProfileActions::windowSettings(QStringList *leftOut) const
-{
-    QList<ProfileSetting> settings;
-    for (const ProfileKey &key : profileKeys()) {
-        const QStringList items = allowedItems(key);
-        const int at = m_form.index(QLatin1String(key.control));
-        const QString value = items.isEmpty() ? shownValue(m_form, key)
-                                              : (at >= 0 && at < items.size() ? items.at(at) : QString());
-        if (value.isEmpty() && !(items.isEmpty() && m_givenEmpty.contains(&key))) {
-            if (leftOut)
-                *leftOut << fullName(key);
-            continue;
-        }
-        settings << ProfileSetting{&key, value};
-    }
-    return settings;
-}
-
-QList<ProfileSetting> ProfileActions::reference() const
-{
-    return m_haveProfile ? m_profile : windowSettings();
-}
-
-// As the user would: a drop-down's item is picked (its change rule runs), a field's
-// text is typed key by key through the field's filter.
-void ProfileActions::applyAsTyped(const QList<ProfileSetting> &settings)
-{
-    for (const ProfileSetting &setting : settings) {
-        QWidget *control = m_window->findChild<QWidget *>(QLatin1String(setting.key->control));
-        if (auto *box = qobject_cast<QComboBox *>(control)) {
-            const int at = int(allowedItems(*setting.key).indexOf(setting.value));
-            box->setCurrentIndex(at);
-            emit box->activated(at);
-        } else if (auto *edit = qobject_cast<QLineEdit *>(control)) {
-            edit->clear();
-            for (qsizetype i = 0; i < setting.value.size();) {
-                const qsizetype length = setting.value.at(i).isHighSurrogate() ? 2 : 1;
-                QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, setting.value.mid(i, length));
-                QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, setting.value.mid(i, length));
-                QCoreApplication::sendEvent(edit, &press);
-                QCoreApplication::sendEvent(edit, &release);
-                i += length;
-            }
-            // A field that takes no keys now (its page is disabled) gets the text all the same.
-            if (edit->text() != setting.value)
-                edit->setText(setting.value);
-        }
     }
 }
 

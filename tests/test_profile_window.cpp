@@ -15,6 +15,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <optional>
+
 using simtest::Simulator;
 
 namespace {
@@ -32,18 +34,19 @@ struct Rig
 
     explicit Rig(Via link) : sim({"--log"}, dir.filePath(QStringLiteral("ttyTL380"))), via(link) {}
 
-    QStringList linkWords() const
+    QStringList linkWords(std::optional<Via> over = {}) const
     {
-        return via == Via::Serial ? QStringList{"--serial", sim.link}
-                                  : QStringList{"--gateway", QStringLiteral("127.0.0.1:%1").arg(sim.port)};
+        return over.value_or(via) == Via::Serial
+                   ? QStringList{"--serial", sim.link}
+                   : QStringList{"--gateway", QStringLiteral("127.0.0.1:%1").arg(sim.port)};
     }
     QString path(const char *name) const { return dir.filePath(QLatin1String(name)); }
 
     // tl380ctl reads the collector into a profile, before the window holds the link.
-    QJsonObject ctlRead(const char *name)
+    QJsonObject ctlRead(const char *name, std::optional<Via> over = {})
     {
         QProcess ctl;
-        ctl.start(QStringLiteral(TL380CTL_PATH), QStringList{"read", "-o", path(name)} + linkWords());
+        ctl.start(QStringLiteral(TL380CTL_PATH), QStringList{"read", "-o", path(name)} + linkWords(over));
         ctl.waitForFinished(30000);
         QFile file(path(name));
         file.open(QIODevice::ReadOnly);
@@ -234,6 +237,22 @@ private slots:
         QCOMPARE(rig.actions().written().changed, QStringList());
         QCOMPARE(rig.setsReceived(), QStringList());
         closeBoxes();
+    }
+
+    void write_over_the_gateway_skips_and_names_serial_only_settings()
+    {
+        Rig rig(Via::Gateway);
+        writeJson(rig.path("site.json"),
+                  changed(rig.ctlRead("read.json", Via::Serial), {"system.station_number"}));
+        rig.connectWindow();
+        QVERIFY(rig.actions().openFile(rig.path("site.json")));
+        rig.setsReceived();
+        rig.actions().write();
+        QCOMPARE(rig.actions().written().changed, QStringList{"system.station_number"});
+        QVERIFY(rig.actions().written().skipped.contains("gprs.apn"));
+        QVERIFY(rig.actions().written().skipped.contains("slots.slot4_command"));
+        QCOMPARE(rig.setsReceived().size(), 1);
+        QVERIFY(boxTexts().first().contains(QLatin1String("gprs.apn")));
     }
 
     void cancel_leaves_a_summary_of_what_was_sent()

@@ -5,8 +5,10 @@
 #include "profile/ProfileKeys.h"
 #include "test_sim_process.h"
 
+#include <QDropEvent>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QMimeData>
 #include <QProcess>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -182,6 +184,22 @@ private slots:
         QCOMPARE(texts.size(), 1);
         QVERIFY2(texts.first().contains("system.transmission_cycle") && texts.first().contains("gprs.apn"),
                  qPrintable(texts.first()));
+    }
+
+    void a_dropped_profile_opens()
+    {
+        PageWindow w;
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("site.json"));
+        writeJson(path, QJsonObject{{"system", QJsonObject{{"station_number", "00321"}}}});
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(path)});
+        QDragEnterEvent enter(QPoint(400, 300), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&w.form, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(400, 300), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&w.form, &drop);
+        QCOMPARE(w.shown("Edit7"), QStringLiteral("00321"));
     }
 
     void compare_marks_exactly_the_changed_rows_data() { bothLinks(); }

@@ -99,9 +99,10 @@ bool ProfileActions::readableHere(const ProfileKey &key) const
     return !viaGateway() || (!needsSerial(key) && !queryNeedsSerial(queryOf(key)));
 }
 
-// Every query of the pages the link allows, into a form holding no earlier answer;
-// each answer must fill every setting it carries.
-void ProfileActions::readCollector(ExchangeSession &link, HeadlessForm &collector, QList<Answer> &answers)
+// Every query of the pages the link allows (or only those that read `only`'s settings),
+// into a form holding no earlier answer; each answer must fill every setting it carries.
+void ProfileActions::readCollector(ExchangeSession &link, HeadlessForm &collector, QList<Answer> &answers,
+                                   const QList<ProfileSetting> *only)
 {
     collector.clear();
     collector.setIndex(QStringLiteral("ComboBox2"), viaGateway() ? 1 : 0);
@@ -109,7 +110,10 @@ void ProfileActions::readCollector(ExchangeSession &link, HeadlessForm &collecto
     QList<std::pair<const ProfilePage *, const char *>> queries;
     for (const ProfilePage &page : profilePages())
         for (const char *query : page.queries)
-            if (!(viaGateway() && queryNeedsSerial(query)))
+            if (!(viaGateway() && queryNeedsSerial(query)) &&
+                (!only || std::any_of(only->begin(), only->end(), [query](const ProfileSetting &s) {
+                    return qstrcmp(queryOf(*s.key), query) == 0;
+                })))
                 queries << std::pair{&page, query};
     if (m_progress)
         m_progress->setMaximum(int(queries.size()));
@@ -262,7 +266,7 @@ void ProfileActions::write()
         ExchangeSession link(m_serial, m_gateway, viaGateway(), collector, state, QuietMs, m_trace);
         link.open();
         // What the collector holds first: only the commands of settings it does not hold go out.
-        readCollector(link, collector, answers);
+        readCollector(link, collector, answers, &settings);
         for (const ProfileSetting &setting : settings)
             if (!holdsSetting(collector, setting))
                 different << setting;
@@ -299,7 +303,7 @@ void ProfileActions::write()
         if (result.stopped.isEmpty()) {
             // The read-back fills a form of its own: a setting the answer lacks is no match.
             step(0, QStringLiteral("Reading back"));
-            readCollector(link, collector, answers);
+            readCollector(link, collector, answers, &settings);
         }
     } catch (const SessionError &error) {
         result.stopped = error.message;

@@ -87,7 +87,8 @@ private:
     void applyAsTyped(const QList<ProfileSetting> &settings);
     bool viaGateway() const;
     bool readableHere(const ProfileKey &key) const;
-    void readCollector(ExchangeSession &link, HeadlessForm &collector, QList<Answer> &answers);
+    void readCollector(ExchangeSession &link, HeadlessForm &collector, QList<Answer> &answers,
+                       const QList<ProfileSetting> *only = nullptr);
     void showPages(const QList<Answer> &answers);
     void begin(const QString &title, int steps);
     void step(int n, const QString &what);

@@ -235,6 +235,11 @@ private slots:
         QCOMPARE(rig.w->shown("Edit7"), held["system"].toObject()["station_number"].toString());
         table->window()->close();
         QCOMPARE(boxTexts(), QStringList());
+        // the page's own button works over the link as before
+        rig.w->get<QLineEdit>("Edit7")->clear();
+        rig.w->get<QPushButton>("Button32")->click();
+        QTRY_COMPARE_WITH_TIMEOUT(rig.w->shown("Edit7"),
+                                  held["system"].toObject()["station_number"].toString(), 3000);
     }
 
     void write_sends_only_what_differs_data() { bothLinks(); }

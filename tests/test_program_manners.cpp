@@ -15,6 +15,7 @@ private slots:
     void helpAndVersionWithoutDisplay_data();
     void helpAndVersionWithoutDisplay();
     void windowTraceHoldsEachExchange();
+    void windowTraceMarksWhatNeverLeft();
 };
 
 void TestProgramManners::helpAndVersionWithoutDisplay_data()
@@ -72,6 +73,20 @@ void TestProgramManners::windowTraceHoldsEachExchange()
                                     "-> gateway ZZZZPPPPPP#CHEACK3#", "<- gateway AD1:01;"};
     for (int i = 0; i < 4; ++i)
         QVERIFY2(lines[i].mid(24).startsWith(expected[i]), lines[i]);
+}
+
+// A command given while its link is closed shows in the trace, marked as not sent.
+void TestProgramManners::windowTraceMarksWhatNeverLeft()
+{
+    QTemporaryDir dir;
+    PageWindow w;
+    const QString trace = dir.filePath(QStringLiteral("trace.txt"));
+    QVERIFY(w.form.openTrace(trace));
+    w.click(QStringLiteral("Button32"));
+    QFile file(trace);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray line = file.readAll();
+    QVERIFY2(line.mid(24) == "-x serial PPPPPP#CHEACK1#\n", line);
 }
 
 QTEST_MAIN(TestProgramManners)

@@ -34,7 +34,7 @@ public:
     bool WritePort(const QByteArray &data);
     bool isOpen() const { return m_open; }
 
-    void send(const QByteArray &text) override { WritePort(text); }
+    bool send(const QByteArray &text) override { return WritePort(text); }
 
 signals:
     // One piece of 1 to 2048 bytes; NUL bytes included.

@@ -6,6 +6,7 @@
 #include <QObject>
 
 #include <functional>
+#include <optional>
 
 class QThread;
 class SerialIo;
@@ -41,7 +42,8 @@ signals:
     void ReceiveData(const QByteArray &piece);
 
 private:
-    void runOnIoThread(const std::function<void()> &work);
+    // The work's answer; none when the wait ended before the work did.
+    std::optional<QString> runOnIoThread(std::function<QString(SerialIo &)> work);
 
     QThread *m_thread;
     SerialIo *m_io;

@@ -79,26 +79,30 @@ void SerialIo::close()
 }
 
 // What the window wrote before the close reaches the line: the port's own buffer
-// first, then the system's. Past the bound the rest is dropped, so that the close
-// itself does not wait for a line that does not move.
+// first, then the system's. One deadline covers both, as long as the line needs for
+// all of it and a little more, never more than MostDrainMs; past it the rest is
+// dropped, so that the close itself does not wait for a line that does not move.
 void SerialIo::drainOutput()
 {
-    const auto bound = [](qint64 bytes) {
-        return QDeadlineTimer(qMin<qint64>(MostDrainMs, qint64(bytes * MsPerByte) + 200));
-    };
-    const QDeadlineTimer portBuffer = bound(m_port.bytesToWrite());
-    while (m_port.bytesToWrite() > 0 && !portBuffer.hasExpired())
-        if (!m_port.waitForBytesWritten(int(qMax<qint64>(1, portBuffer.remainingTime()))))
-            break;
+    qint64 pending = m_port.bytesToWrite();
 #ifdef Q_OS_UNIX
     const int handle = int(m_port.handle());
-    int pending = 0;
-    if (handle < 0 || ::ioctl(handle, TIOCOUTQ, &pending) != 0 || pending <= 0)
+    int queued = 0;
+    if (handle >= 0 && ::ioctl(handle, TIOCOUTQ, &queued) == 0 && queued > 0)
+        pending += queued;
+#endif
+    if (pending <= 0)
         return;
-    const QDeadlineTimer line = bound(pending);
-    while (!line.hasExpired() && ::ioctl(handle, TIOCOUTQ, &pending) == 0 && pending > 0)
+    const QDeadlineTimer deadline(qMin<qint64>(MostDrainMs, qint64(pending * MsPerByte) + 200));
+    while (m_port.bytesToWrite() > 0 && !deadline.hasExpired())
+        if (!m_port.waitForBytesWritten(int(qMax<qint64>(1, deadline.remainingTime()))))
+            break;
+#ifdef Q_OS_UNIX
+    if (handle < 0)
+        return;
+    while (::ioctl(handle, TIOCOUTQ, &queued) == 0 && queued > 0 && !deadline.hasExpired())
         QThread::msleep(5);
-    if (pending > 0)
+    if (queued > 0)
         ::tcflush(handle, TCOFLUSH);
 #endif
 }

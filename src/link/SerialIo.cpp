@@ -45,9 +45,11 @@ SerialIo::SerialIo()
 QString SerialIo::open(const QString &name)
 {
     close();
-    if (const QString refusal = notASerialLine(name); !refusal.isEmpty())
+    // The check and the port look at the same file.
+    const QString path = serialLinePath(name);
+    if (const QString refusal = notASerialLine(path); !refusal.isEmpty())
         return refusal;
-    m_port.setPortName(name);
+    m_port.setPortName(path);
     m_port.setBaudRate(QSerialPort::Baud9600);
     m_port.setDataBits(QSerialPort::Data8);
     m_port.setParity(QSerialPort::NoParity);

@@ -9,5 +9,9 @@ class FakeTransport : public Transport
 {
 public:
     QByteArrayList sent;
-    void send(const QByteArray &text) override { sent << text; }
+    bool send(const QByteArray &text) override
+    {
+        sent << text;
+        return true;
+    }
 };

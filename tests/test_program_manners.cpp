@@ -14,7 +14,10 @@ class TestProgramManners : public QObject
 private slots:
     void helpAndVersionWithoutDisplay_data();
     void helpAndVersionWithoutDisplay();
+    void toolkitOptionsPassStrayWordsDoNot_data();
+    void toolkitOptionsPassStrayWordsDoNot();
     void windowTraceHoldsEachExchange();
+    void windowTraceMarksWhatNeverLeft();
 };
 
 void TestProgramManners::helpAndVersionWithoutDisplay_data()
@@ -24,6 +27,8 @@ void TestProgramManners::helpAndVersionWithoutDisplay_data()
     QTest::addColumn<QByteArray>("answer");
     QTest::newRow("window help") << QStringLiteral(TL380CFG_PATH) << QStringLiteral("--help")
                                  << QByteArray("--trace <FILE>");
+    QTest::newRow("window help-all") << QStringLiteral(TL380CFG_PATH) << QStringLiteral("--help-all")
+                                     << QByteArray("-platformtheme");
     QTest::newRow("window version") << QStringLiteral(TL380CFG_PATH) << QStringLiteral("--version")
                                     << QByteArray("tl380cfg 1.");
     QTest::newRow("ctl help") << QStringLiteral(TL380CTL_PATH) << QStringLiteral("--help")
@@ -46,6 +51,32 @@ void TestProgramManners::helpAndVersionWithoutDisplay()
     QVERIFY(process.waitForFinished(10000));
     QCOMPARE(process.exitCode(), 0);
     QVERIFY(process.readAllStandardOutput().contains(answer));
+}
+
+// The toolkit takes its options (a one-dash word is no cluster of letters); a word left over is a
+// usage error, found before any window opens.
+void TestProgramManners::toolkitOptionsPassStrayWordsDoNot_data()
+{
+    QTest::addColumn<QStringList>("words");
+    QTest::addColumn<QByteArray>("fault");
+    QTest::newRow("-reverse") << QStringList{"-reverse", "foo"} << QByteArray("'foo'");
+    QTest::newRow("-stylesheet") << QStringList{"-stylesheet", "x.qss", "foo"} << QByteArray("'foo'");
+    QTest::newRow("-platformtheme") << QStringList{"-platformtheme", "x", "foo"} << QByteArray("'foo'");
+    QTest::newRow("-platformpluginpath")
+        << QStringList{"-platformpluginpath", "/nowhere", "-"} << QByteArray("'-'");
+    QTest::newRow("--") << QStringList{"--"} << QByteArray("'--'");
+}
+
+void TestProgramManners::toolkitOptionsPassStrayWordsDoNot()
+{
+    QFETCH(QStringList, words);
+    QFETCH(QByteArray, fault);
+    QProcess process;
+    process.start(QStringLiteral(TL380CFG_PATH), words);
+    QVERIFY(process.waitForFinished(10000));
+    QCOMPARE(process.exitCode(), 2);
+    const QByteArray error = process.readAllStandardError();
+    QVERIFY2(error.contains("Unexpected argument " + fault), error);
 }
 
 void TestProgramManners::windowTraceHoldsEachExchange()
@@ -72,6 +103,20 @@ void TestProgramManners::windowTraceHoldsEachExchange()
                                     "-> gateway ZZZZPPPPPP#CHEACK3#", "<- gateway AD1:01;"};
     for (int i = 0; i < 4; ++i)
         QVERIFY2(lines[i].mid(24).startsWith(expected[i]), lines[i]);
+}
+
+// A command given while its link is closed shows in the trace, marked as not sent.
+void TestProgramManners::windowTraceMarksWhatNeverLeft()
+{
+    QTemporaryDir dir;
+    PageWindow w;
+    const QString trace = dir.filePath(QStringLiteral("trace.txt"));
+    QVERIFY(w.form.openTrace(trace));
+    w.click(QStringLiteral("Button32"));
+    QFile file(trace);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray line = file.readAll();
+    QVERIFY2(line.mid(24) == "-x serial PPPPPP#CHEACK1#\n", line);
 }
 
 QTEST_MAIN(TestProgramManners)

@@ -2,8 +2,10 @@
 #include "link/CommsError.h"
 #include "link/TComm.h"
 
+#include <QFileInfo>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QTest>
 
 #include <atomic>
@@ -133,6 +135,20 @@ private slots:
         TComm comm;
         comm.CommName = QFINDTESTDATA("test_serial_port.cpp");
         QVERIFY(!comm.CommName.isEmpty());
+        try {
+            comm.OpenPort();
+            QFAIL("opened a regular file");
+        } catch (const CommsError &error) {
+            QCOMPARE(error.message(), QStringLiteral("File handle is not a comm handle "));
+        }
+    }
+
+    void relativePathToRegularFileIsNoSerialLine()
+    {
+        QTemporaryFile file(QStringLiteral("plain-XXXXXX"));
+        QVERIFY(file.open());
+        TComm comm;
+        comm.CommName = QStringLiteral("./") + QFileInfo(file).fileName();
         try {
             comm.OpenPort();
             QFAIL("opened a regular file");

@@ -91,6 +91,24 @@ private slots:
         QVERIFY(!window.findChild<QWidget *>(QStringLiteral("Button10"))->isEnabled());
     }
 
+    // Keys through the window before its first frame: each goes where the focus is at its turn.
+    void keysBeforeTheFirstFrameFollowTheFocus()
+    {
+        ExchangeState exchange;
+        Tmainform1 window(exchange, Tmainform1::StartUp::FirstFrameFirst);
+        window.show();
+        auto *address = window.findChild<QLineEdit *>(QStringLiteral("Edit6"));
+        address->setFocus();
+        // As the window system hands them over, with no event processed in between.
+        for (const auto &[key, text] : {std::pair{Qt::Key_A, "A"}, {Qt::Key_Tab, "\t"}, {Qt::Key_B, "B"}})
+            for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease})
+                qt_handleKeyEvent(window.windowHandle(), type, key, Qt::NoModifier, QLatin1String(text));
+        QVERIFY(!window.isWhole());
+        QTRY_VERIFY(window.isWhole());
+        QCOMPARE(address->text(), QStringLiteral("192.168.0.88A"));
+        QCOMPARE(window.findChild<QLineEdit *>(QStringLiteral("Edit34"))->text(), QStringLiteral("B"));
+    }
+
     void headerShowsEveryTextWhole()
     {
         Window w;

@@ -6,6 +6,18 @@
 #include <unistd.h>
 #endif
 
+QString serialLinePath(const QString &name)
+{
+#ifdef Q_OS_UNIX
+    if (name.startsWith(u'/') || name.startsWith(QLatin1String("./")) ||
+        name.startsWith(QLatin1String("../")))
+        return name;
+    return QLatin1String("/dev/") + name;
+#else
+    return name;
+#endif
+}
+
 QString notASerialLine([[maybe_unused]] const QString &name)
 {
 #ifdef Q_OS_UNIX
@@ -15,7 +27,7 @@ QString notASerialLine([[maybe_unused]] const QString &name)
     const QByteArray path = name.toLocal8Bit();
     // A character device is left to the port itself: opening it here too would drop
     // and raise the modem lines once more.
-    if (!name.startsWith(u'/') || ::stat(path.constData(), &info) != 0 || S_ISCHR(info.st_mode))
+    if (::stat(path.constData(), &info) != 0 || S_ISCHR(info.st_mode))
         return {};
     // What cannot be opened for reading and writing fails as any device that cannot be opened.
     const int handle = ::open(path.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);

@@ -45,9 +45,11 @@ SerialIo::SerialIo()
 QString SerialIo::open(const QString &name)
 {
     close();
-    if (const QString refusal = notASerialLine(name); !refusal.isEmpty())
+    // The check and the port look at the same file.
+    const QString path = serialLinePath(name);
+    if (const QString refusal = notASerialLine(path); !refusal.isEmpty())
         return refusal;
-    m_port.setPortName(name);
+    m_port.setPortName(path);
     m_port.setBaudRate(QSerialPort::Baud9600);
     m_port.setDataBits(QSerialPort::Data8);
     m_port.setParity(QSerialPort::NoParity);
@@ -79,26 +81,30 @@ void SerialIo::close()
 }
 
 // What the window wrote before the close reaches the line: the port's own buffer
-// first, then the system's. Past the bound the rest is dropped, so that the close
-// itself does not wait for a line that does not move.
+// first, then the system's. One deadline covers both, as long as the line needs for
+// all of it and a little more, never more than MostDrainMs; past it the rest is
+// dropped, so that the close itself does not wait for a line that does not move.
 void SerialIo::drainOutput()
 {
-    const auto bound = [](qint64 bytes) {
-        return QDeadlineTimer(qMin<qint64>(MostDrainMs, qint64(bytes * MsPerByte) + 200));
-    };
-    const QDeadlineTimer portBuffer = bound(m_port.bytesToWrite());
-    while (m_port.bytesToWrite() > 0 && !portBuffer.hasExpired())
-        if (!m_port.waitForBytesWritten(int(qMax<qint64>(1, portBuffer.remainingTime()))))
-            break;
+    qint64 pending = m_port.bytesToWrite();
 #ifdef Q_OS_UNIX
     const int handle = int(m_port.handle());
-    int pending = 0;
-    if (handle < 0 || ::ioctl(handle, TIOCOUTQ, &pending) != 0 || pending <= 0)
+    int queued = 0;
+    if (handle >= 0 && ::ioctl(handle, TIOCOUTQ, &queued) == 0 && queued > 0)
+        pending += queued;
+#endif
+    if (pending <= 0)
         return;
-    const QDeadlineTimer line = bound(pending);
-    while (!line.hasExpired() && ::ioctl(handle, TIOCOUTQ, &pending) == 0 && pending > 0)
+    const QDeadlineTimer deadline(qMin<qint64>(MostDrainMs, qint64(pending * MsPerByte) + 200));
+    while (m_port.bytesToWrite() > 0 && !deadline.hasExpired())
+        if (!m_port.waitForBytesWritten(int(qMax<qint64>(1, deadline.remainingTime()))))
+            break;
+#ifdef Q_OS_UNIX
+    if (handle < 0)
+        return;
+    while (::ioctl(handle, TIOCOUTQ, &queued) == 0 && queued > 0 && !deadline.hasExpired())
         QThread::msleep(5);
-    if (pending > 0)
+    if (queued > 0)
         ::tcflush(handle, TCOFLUSH);
 #endif
 }

@@ -15,7 +15,8 @@ public:
     static constexpr int QuietMs = 100;
     static constexpr qsizetype MaxPiece = 2048;
     // What was written before a close still goes out, for as long as the line
-    // needs for it at 9600 bit/s and a little more, but never longer than this.
+    // needs for it at 9600 bit/s and a little more, but never longer than this:
+    // one bound for the port's own buffer and the system's queue together.
     static constexpr int MostDrainMs = 3000;
 
     SerialIo();

@@ -66,7 +66,7 @@ public:
     // Every byte the connection holds now, possibly none.
     QByteArray ReceiveText();
 
-    void send(const QByteArray &text) override { SendText(text); }
+    bool send(const QByteArray &text) override { return SendText(text) > 0; }
 
 private:
     void connected();

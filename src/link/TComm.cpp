@@ -3,8 +3,11 @@
 #include "link/CommsError.h"
 #include "link/SerialIo.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QThread>
+
+#include <memory>
 
 TComm::TComm(QObject *parent) : QObject(parent), m_thread(new QThread), m_io(new SerialIo)
 {
@@ -35,30 +38,58 @@ TComm::~TComm()
         delete m_thread;
 }
 
+namespace {
+
+// One call on the I/O thread, owned by both threads: whichever lets go last frees it,
+// so nothing the work or its answer reaches can be gone when it gets there.
+struct IoCall
+{
+    std::function<QString(SerialIo &)> work;
+    QString answer;
+    bool done = false;
+    // Touched on the window's thread only.
+    QEventLoop *waiting = nullptr;
+};
+
+} // namespace
+
 // The work runs on the I/O thread; the window's thread waits for it in an event
 // loop of its own that paints and runs timers but leaves the user's input for later.
-void TComm::runOnIoThread(const std::function<void()> &work)
+std::optional<QString> TComm::runOnIoThread(std::function<QString(SerialIo &)> work)
 {
-    QEventLoop waiting;
+    const auto call = std::make_shared<IoCall>();
+    call->work = std::move(work);
     QMetaObject::invokeMethod(
         m_io,
-        [work, loop = &waiting] {
-            work();
+        [io = m_io, call] {
+            call->answer = call->work(*io);
             QMetaObject::invokeMethod(
-                loop, [loop] { loop->quit(); }, Qt::QueuedConnection);
+                QCoreApplication::instance(),
+                [call] {
+                    call->done = true;
+                    if (call->waiting)
+                        call->waiting->quit();
+                },
+                Qt::QueuedConnection);
         },
         Qt::QueuedConnection);
+    QEventLoop waiting;
+    call->waiting = &waiting;
     waiting.exec(QEventLoop::ExcludeUserInputEvents);
+    call->waiting = nullptr;
+    if (!call->done)
+        return std::nullopt;
+    return call->answer;
 }
 
 void TComm::OpenPort()
 {
     ClosePort();
-    QString failure;
     const QString name = CommName;
-    runOnIoThread([io = m_io, name, &failure] { failure = io->open(name); });
-    if (!failure.isEmpty())
-        throw CommsError(failure);
+    const std::optional<QString> failure = runOnIoThread([name](SerialIo &io) { return io.open(name); });
+    // An open whose answer never came is no open.
+    if (!failure || !failure->isEmpty())
+        throw CommsError(failure.value_or(QStringLiteral("Error opening serial port")));
     m_open = true;
 }
 
@@ -67,7 +98,10 @@ void TComm::ClosePort()
     if (!m_open)
         return;
     m_open = false;
-    runOnIoThread([io = m_io] { io->close(); });
+    runOnIoThread([](SerialIo &io) {
+        io.close();
+        return QString();
+    });
 }
 
 bool TComm::WritePort(const QByteArray &data)

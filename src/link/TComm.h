@@ -6,6 +6,7 @@
 #include <QObject>
 
 #include <functional>
+#include <optional>
 
 class QThread;
 class SerialIo;
@@ -34,7 +35,7 @@ public:
     bool WritePort(const QByteArray &data);
     bool isOpen() const { return m_open; }
 
-    void send(const QByteArray &text) override { WritePort(text); }
+    bool send(const QByteArray &text) override { return WritePort(text); }
 
 signals:
     // One piece of 1 to 2048 bytes; NUL bytes included.
@@ -45,7 +46,8 @@ signals:
     void LineLost();
 
 private:
-    void runOnIoThread(const std::function<void()> &work);
+    // The work's answer; none when the wait ended before the work did.
+    std::optional<QString> runOnIoThread(std::function<QString(SerialIo &)> work);
 
     QThread *m_thread;
     SerialIo *m_io;

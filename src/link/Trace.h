@@ -9,9 +9,9 @@
 QByteArray escapedBytes(const QByteArray &bytes);
 
 // A record of every command sent and every piece received, one line each: the
-// time to the millisecond, the direction ("->" sent, "<-" received), the link
-// ("serial" or "gateway") and the escaped bytes. Written through at once, so a
-// trace of a run that hangs or crashes holds everything up to that moment.
+// time to the millisecond, the direction ("->" sent, "<-" received, "-x" not sent
+// because the link was closed), the link ("serial" or "gateway") and the escaped bytes. Written through at
+// once, so a trace of a run that hangs or crashes holds everything up to that moment.
 class Trace
 {
 public:
@@ -21,6 +21,7 @@ public:
     bool isOpen() const { return m_file.isOpen(); }
 
     void sent(const char *link, const QByteArray &bytes) { record("->", link, bytes); }
+    void notSent(const char *link, const QByteArray &bytes) { record("-x", link, bytes); }
     void received(const char *link, const QByteArray &bytes) { record("<-", link, bytes); }
 
 private:

@@ -3,7 +3,8 @@
 #include "link/Trace.h"
 #include "link/Transport.h"
 
-// A transport that notes in the trace what it hands on: the text as the send step gives it.
+// A transport that notes in the trace what it hands on, the text as the send step gives it, and
+// what it could not: a command given while its link is closed never leaves.
 class TracedTransport : public Transport
 {
 public:
@@ -11,10 +12,14 @@ public:
         : m_inner(inner), m_trace(trace), m_link(link)
     {
     }
-    void send(const QByteArray &text) override
+    bool send(const QByteArray &text) override
     {
-        m_trace.sent(m_link, text);
-        m_inner.send(text);
+        const bool sent = m_inner.send(text);
+        if (sent)
+            m_trace.sent(m_link, text);
+        else
+            m_trace.notSent(m_link, text);
+        return sent;
     }
 
 private:

@@ -3,10 +3,11 @@
 #include <QByteArray>
 
 // Where the send step hands a command. A transport that is not open drops the
-// text silently; the send step ignores the result either way.
+// text and returns false; the send step ignores the result, the trace notes it.
 class Transport
 {
 public:
     virtual ~Transport() = default;
-    virtual void send(const QByteArray &text) = 0;
+    // Whether the text was handed to an open link.
+    virtual bool send(const QByteArray &text) = 0;
 };

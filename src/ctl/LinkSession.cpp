@@ -5,33 +5,19 @@
 #include "ctl/ExitStatus.h"
 #include "ctl/HeadlessForm.h"
 #include "link/GatewayReceive.h"
+#include "link/SerialDevice.h"
 #include "link/SerialReceive.h"
 #include "link/TClientSocket.h"
 #include "link/TComm.h"
 #include "replies/ReplyDispatch.h"
 
 #include <QEventLoop>
-#include <QFileInfo>
-#include <QSerialPort>
 #include <QTimer>
 
 namespace {
 
 // The window's wait before it reads what the gateway has sent.
 constexpr int GatewayReadWaitMs = 300;
-
-QString serialCause(const QString &device)
-{
-    const QFileInfo info(device);
-    if (!info.exists())
-        return QStringLiteral("no such device: is the cable plugged in?");
-    if (!info.isReadable() || !info.isWritable())
-        return QStringLiteral("permission denied: add yourself to the group dialout");
-    QSerialPort probe(device);
-    if (!probe.open(QIODevice::ReadWrite) && probe.error() == QSerialPort::PermissionError)
-        return QStringLiteral("busy: another program holds it");
-    return QStringLiteral("it is no serial port");
-}
 
 // The window reports socket errors by their Windows Sockets numbers.
 QString gatewayCause(const QString &fault)
@@ -97,9 +83,8 @@ void LinkSession::openSerial()
     try {
         m_serial->OpenPort();
     } catch (const HandlerError &) {
-        throw CtlFailure(
-            LinkError,
-            QStringLiteral("%1: cannot open: %2").arg(m_target.name(), serialCause(m_target.serialDevice)));
+        throw CtlFailure(LinkError, QStringLiteral("%1: cannot open: %2")
+                                        .arg(m_target.name(), serialOpenCause(m_target.serialDevice)));
     }
     m_exchange.PortOpen = true;
 }

@@ -1,18 +1,18 @@
 #include "link/TComm.h"
 
 #include "link/CommsError.h"
-#include "link/SerialIo.h"
+#include "link/SerialLine.h"
 
 #include <QEventLoop>
 #include <QThread>
 
-TComm::TComm(QObject *parent) : QObject(parent), m_thread(new QThread), m_io(new SerialIo)
+TComm::TComm(QObject *parent) : QObject(parent), m_thread(new QThread), m_io(makeSerialLine().release())
 {
     setObjectName(QStringLiteral("Comm1"));
     m_thread->setObjectName(QStringLiteral("Comm1 I/O"));
     m_io->moveToThread(m_thread);
     connect(m_thread, &QThread::finished, m_io, &QObject::deleteLater);
-    connect(m_io, &SerialIo::pieceReceived, this, &TComm::ReceiveData);
+    connect(m_io, &SerialLine::pieceReceived, this, &TComm::ReceiveData);
     m_thread->start(QThread::HighPriority);
 }
 

@@ -8,7 +8,7 @@
 #include <functional>
 
 class QThread;
-class SerialIo;
+class SerialLine;
 
 // The serial port component: fixed line settings (9600 bit/s, 8 data bits, no
 // parity, 1 stop bit, DTR and RTS asserted, no flow control), writes that never
@@ -44,6 +44,6 @@ private:
     void runOnIoThread(const std::function<void()> &work);
 
     QThread *m_thread;
-    SerialIo *m_io;
+    SerialLine *m_io;
     bool m_open = false;
 };

@@ -81,10 +81,12 @@ build_qt() {
 
 # tl380cfg.exe, tl380ctl.exe and (with BUILD_TESTING) the tests that run under wine.
 build_programs() {
+    local launcher=()
+    command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
     cmake -S "$root" -B "$TL380_WIN_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_TOOLCHAIN_FILE="$TL380_QT_PREFIX/lib/cmake/Qt6/qt.toolchain.cmake" \
         -DCMAKE_CROSSCOMPILING_EMULATOR="$root/packaging/windows/wine-run.sh" \
-        -DBUILD_TESTING="${TL380_WIN_TESTS:-OFF}" >/dev/null
+        -DBUILD_TESTING="${TL380_WIN_TESTS:-OFF}" "${launcher[@]}" >/dev/null
     cmake --build "$TL380_WIN_BUILD" --parallel "$jobs"
 }
 
@@ -116,7 +118,8 @@ package() {
     folder=$root/dist/$name
     rm -rf "$folder" "$root/dist/$name.zip" "$root/dist/tl380cfg-$version-setup.exe"
     mkdir -p "$folder"
-    cp "$TL380_WIN_BUILD/src/tl380cfg.exe" "$TL380_WIN_BUILD/src/tl380ctl.exe" "$folder/"
+    # Qt gathers the programs of a Windows build at the top of the build folder, beside its DLLs.
+    cp "$TL380_WIN_BUILD/tl380cfg.exe" "$TL380_WIN_BUILD/tl380ctl.exe" "$folder/"
     # The platform plugin, the native style and the JPEG reader for the pictures.
     for plugin in platforms/qwindows.dll styles/qwindowsvistastyle.dll imageformats/qjpeg.dll; do
         mkdir -p "$folder/$(dirname "$plugin")"

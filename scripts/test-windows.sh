@@ -88,27 +88,28 @@ echo "read over COM5: the same $(wc -c <"$scratch/windows.json") bytes as on Lin
 # A new station number and cycle, written by the Windows program, then compared by both programs.
 changed() {
     sed -e "s/\"station_number\": \"[0-9]*\"/\"station_number\": \"$1\"/" \
-        -e "s/\"transmission_cycle\": \"[^\"]*\"/\"transmission_cycle\": \"$2\"/" "$scratch/windows.json" \
-        >"$scratch/$3"
-    grep -q "\"station_number\": \"$1\"" "$scratch/$3" || fail "no station number in the profile"
+        -e "s/\"transmission_cycle\": \"[^\"]*\"/\"transmission_cycle\": \"$2\"/" "$scratch/$3" >"$scratch/$4"
+    grep -q "\"station_number\": \"$1\"" "$scratch/$4" || fail "no station number in the profile"
 }
-changed 00042 15min serial.json
+changed 00042 15min windows.json serial.json
 ctl_win --serial COM5 write serial.json || fail "tl380ctl.exe --serial COM5 write"
 ctl_win --serial COM5 diff serial.json || fail "tl380ctl.exe --serial COM5 diff after the write"
 ctl_linux --serial "$pty" diff serial.json || fail "the Linux tl380ctl sees another profile than written over COM5"
 echo "write then diff over COM5: no difference"
 
-changed 00077 30min gateway.json
-ctl_win --gateway "127.0.0.1:$port" write --dry-run gateway.json >/dev/null || fail "write --dry-run over the gateway"
-ctl_win --gateway "127.0.0.1:$port" write gateway.json || fail "tl380ctl.exe --gateway write"
-ctl_win --gateway "127.0.0.1:$port" diff gateway.json || fail "tl380ctl.exe --gateway diff after the write"
-ctl_linux --serial "$pty" read system -o after.json
-grep -q '"station_number": "00077"' "$scratch/after.json" || fail "the write over the gateway did not reach the collector"
-echo "write then diff over the gateway 127.0.0.1:$port: no difference"
+# Over the gateway the system page (the GPRS page and two slots go to the serial port only).
+gateway=127.0.0.1:$port
+ctl_win --gateway "$gateway" read system -o gateway-read.json || fail "tl380ctl.exe --gateway read"
+changed 00077 30min gateway-read.json gateway.json
+ctl_win --gateway "$gateway" write gateway.json || fail "tl380ctl.exe --gateway write"
+ctl_win --gateway "$gateway" diff gateway.json || fail "tl380ctl.exe --gateway diff after the write"
+ctl_linux --serial "$pty" diff gateway.json || fail "the Linux tl380ctl sees another profile than written over the gateway"
+echo "write then diff over the gateway $gateway: no difference"
 
 echo "== the window"
+model=$(ctl_linux --serial "$pty" test | sed -n 's/^model: //p')
 "$root/packaging/windows/drive-window.sh" "$installed/tl380cfg.exe" "$scratch" "$root/dist/tl380cfg-windows.png" \
-    || fail "the window under wine"
+    "$model" || fail "the window under wine"
 
 echo "== the uninstaller, silently"
 wine "$installed/uninstall.exe" /S

@@ -129,7 +129,7 @@ package() {
     find "$folder" -name '*.exe' -o -name '*.dll' | xargs x86_64-w64-mingw32-strip --strip-unneeded
     sed 's/$/\r/' "$root/LICENSE" >"$folder/LICENSE.txt"
     sed 's/$/\r/' "$root/packaging/windows/THIRD-PARTY.txt" >"$folder/THIRD-PARTY.txt"
-    cp "$root/packaging/windows/tl380ctl-prompt.cmd" "$folder/"
+    cp "$root/packaging/windows/tl380ctl-prompt.cmd" "$root/packaging/windows/qt.conf" "$folder/"
     (cd "$root/dist" && zip -qr9 "$name.zip" "$name")
     # The uninstaller removes exactly what the installer put down.
     local list=$TL380_WIN_BUILD/uninstall-files.nsh

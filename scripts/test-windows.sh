@@ -38,7 +38,7 @@ cleanup() {
 }
 trap cleanup EXIT
 export WINEPREFIX=$scratch/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" 2>/dev/null &
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$scratch/display" 2>/dev/null &
 xvfb_pid=$!
 for _ in $(seq 50); do [ -s "$scratch/display" ] && break; sleep 0.1; done
 [ -s "$scratch/display" ] || fail "Xvfb did not start"

@@ -21,9 +21,9 @@ window=$(timeout 10 xdotool search --sync --onlyvisible --class tl380cfg.exe 2>/
 echo "window mapped after $((($(date +%s%N) - started) / 1000000)) ms"
 
 # The controls of the "System Parameter" page, at their places in the window: the page lies at
-# (10, PAGE_TOP) of the window's client area, which wine puts at (FRAME_LEFT, FRAME_TOP) of its X window.
-frame_left=${TL380_FRAME_LEFT:-0} frame_top=${TL380_FRAME_TOP:-0} page_top=${TL380_PAGE_TOP:-96}
-at() { xdotool mousemove --sync --window "$window" $((frame_left + 10 + $1)) $((frame_top + page_top + $2)); }
+# (11, 92) of the window (wine 8 on an X server without a window manager: no frame).
+page_left=11 page_top=92
+at() { xdotool mousemove --sync --window "$window" $((page_left + $1)) $((page_top + $2)); }
 click() {
     at "$1" "$2"
     xdotool click 1

@@ -1,7 +1,9 @@
 ; The Windows installer: per user, without administrator rights, into the user's own program folder.
 ;   makensis -DVERSION=1.0 -DSOURCE=dist\tl380cfg-1.0-win64 -DUNINSTALL_LIST=... -DOUTFILE=... tl380cfg.nsi
 ; (scripts/build-windows.sh passes these.)
-Unicode true
+; A 64-bit installer for the 64-bit programs (it also runs where only 64-bit programs run, as under
+; a wine without its 32-bit half).
+Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel user
 

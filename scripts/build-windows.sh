@@ -126,13 +126,14 @@ package() {
         cp "$TL380_QT_PREFIX/plugins/$plugin" "$folder/$plugin"
     done
     copy_dependencies "$folder" "$folder"/*.exe "$folder"/*/*.dll
-    find "$folder" -name '*.exe' -o -name '*.dll' | xargs x86_64-w64-mingw32-strip --strip-unneeded
+    find "$folder" \( -name '*.exe' -o -name '*.dll' \) -exec x86_64-w64-mingw32-strip --strip-unneeded {} +
     sed 's/$/\r/' "$root/LICENSE" >"$folder/LICENSE.txt"
     sed 's/$/\r/' "$root/packaging/windows/THIRD-PARTY.txt" >"$folder/THIRD-PARTY.txt"
     cp "$root/packaging/windows/tl380ctl-prompt.cmd" "$root/packaging/windows/qt.conf" "$folder/"
     (cd "$root/dist" && zip -qr9 "$name.zip" "$name")
-    # The uninstaller removes exactly what the installer put down.
+    # The uninstaller removes exactly what the installer put down ($INSTDIR is the installer's).
     local list=$TL380_WIN_BUILD/uninstall-files.nsh
+    # shellcheck disable=SC2016
     (cd "$folder" && find . -type f | sed 's|^\./||; s|/|\\|g; s|.*|Delete "$INSTDIR\\&"|' &&
         find . -mindepth 1 -type d | sort -r | sed 's|^\./||; s|/|\\|g; s|.*|RMDir "$INSTDIR\\&"|') >"$list"
     makensis -V2 -DVERSION="$version" -DSOURCE="$folder" -DUNINSTALL_LIST="$list" \

@@ -42,7 +42,8 @@ Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$scratch/display" 2>/d
 xvfb_pid=$!
 for _ in $(seq 50); do [ -s "$scratch/display" ] && break; sleep 0.1; done
 [ -s "$scratch/display" ] || fail "Xvfb did not start"
-export DISPLAY=:$(cat "$scratch/display")
+DISPLAY=:$(cat "$scratch/display")
+export DISPLAY
 wineboot --init >/dev/null 2>&1
 wineserver -w
 
@@ -79,6 +80,14 @@ wineserver -w
 
 ctl_win() { (cd "$scratch" && wine "$installed/tl380ctl.exe" "$@"); }
 ctl_linux() { (cd "$scratch" && "$linux/src/tl380ctl" "$@"); }
+
+# A port the system does not have: a link error with its cause, at once.
+set +e
+ctl_win --serial COM9 test 2>"$scratch/no-port.txt"
+status=$?
+set -e
+[ $status -eq 3 ] && grep -q "COM9: cannot open: no such device" "$scratch/no-port.txt" ||
+    { cat "$scratch/no-port.txt" >&2; fail "tl380ctl.exe on a missing port ended with $status"; }
 
 "$linux/src/tl380ctl" --serial "$pty" read -o "$scratch/linux.json" || fail "the Linux tl380ctl read"
 ctl_win --serial COM5 read -o windows.json || fail "tl380ctl.exe --serial COM5 read"

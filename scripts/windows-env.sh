@@ -1,3 +1,4 @@
+# shellcheck shell=bash disable=SC2034
 # Shared by build-windows.sh and test-windows.sh: where Qt for Windows is cached and where the Windows
 # build goes.
 TL380_QT_VERSION=6.4.2

@@ -51,6 +51,8 @@ echo "== the protocol and link tests under wine"
 ctest --test-dir "$TL380_WIN_BUILD" --output-on-failure --timeout 300 || fail "tests under wine"
 
 echo "== the installer, silently"
+size=$(stat -c %s "$installer")
+[ "$size" -le $((12 * 1024 * 1024)) ] || fail "the installer has $size bytes, more than 12 MB"
 wine "$installer" /S
 wineserver -w
 user_dir=$(find "$WINEPREFIX/drive_c/users" -mindepth 1 -maxdepth 1 -type d ! -name Public | head -n1)

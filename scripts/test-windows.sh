@@ -28,9 +28,10 @@ linux=$root/build
 cmake --build "$linux" --target tl380sim tl380ctl >/dev/null
 
 scratch=$(mktemp -d)
-sim_pid="" xvfb_pid="" gui_pid=""
+sim_pid="" xvfb_pid="" gui_pid="" far_pid=""
 cleanup() {
     [ -z "$gui_pid" ] || kill "$gui_pid" 2>/dev/null || true
+    [ -z "$far_pid" ] || kill "$far_pid" 2>/dev/null || true
     wineserver -k 2>/dev/null || true
     [ -z "$sim_pid" ] || kill "$sim_pid" 2>/dev/null || true
     [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
@@ -75,8 +76,15 @@ for _ in $(seq 50); do grep -q '^tcp: ' "$scratch/sim.log" && break; sleep 0.1; 
 pty=$(sed -n 's/^serial: .* (\(.*\))$/\1/p' "$scratch/sim.log")
 port=$(sed -n 's/^tcp: 127\.0\.0\.1:\([0-9]*\)$/\1/p' "$scratch/sim.log")
 [ -n "$pty" ] && [ -n "$port" ] || { cat "$scratch/sim.log" >&2; fail "the simulator did not start"; }
+# COM6: a far end that answers with the byte patterns of the framing rules.
+python3 "$root/packaging/windows/serial-far-end.py" >"$scratch/far-end.txt" &
+far_pid=$!
+for _ in $(seq 50); do [ -s "$scratch/far-end.txt" ] && break; sleep 0.1; done
+far_end=$(head -n1 "$scratch/far-end.txt")
+[ -n "$far_end" ] || fail "the far end did not start"
 # Wine makes its COM ports from this key when it starts.
 wine reg add 'HKLM\Software\Wine\Ports' /v COM5 /t REG_SZ /d "$pty" /f >/dev/null 2>&1
+wine reg add 'HKLM\Software\Wine\Ports' /v COM6 /t REG_SZ /d "$far_end" /f >/dev/null 2>&1
 wineserver -k || true
 wineserver -w
 
@@ -90,6 +98,17 @@ status=$?
 set -e
 [ $status -eq 3 ] && grep -q "COM9: cannot open: no such device" "$scratch/no-port.txt" ||
     { cat "$scratch/no-port.txt" >&2; fail "tl380ctl.exe on a missing port ended with $status"; }
+
+# The framing, done by the system on Windows: a piece ends at 2048 bytes or after 100 ms of quiet,
+# never within shorter gaps; a NUL is a byte like any other. (send prints the first piece.)
+first_piece() {
+    ctl_win --serial COM6 send "$1" | tr -d '\r'
+    sleep 0.5 # the rest of the answer goes before the next command
+}
+[ "$(first_piece BURST#)" = "N\x00$(printf 'x%.0s' $(seq 2046))" ] || fail "a 3000-byte burst did not give a first piece of 2048 bytes"
+[ "$(first_piece PAUSE#)" = "AB" ] || fail "300 ms of quiet did not end the piece"
+[ "$(first_piece TRICKLE#)" = "ABC" ] || fail "gaps of 50 ms split the piece"
+echo "framing over COM6: 2048 bytes, 100 ms of quiet, NUL bytes kept"
 
 "$linux/src/tl380ctl" --serial "$pty" read -o "$scratch/linux.json" || fail "the Linux tl380ctl read"
 ctl_win --serial COM5 read -o windows.json || fail "tl380ctl.exe --serial COM5 read"

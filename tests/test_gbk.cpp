@@ -15,6 +15,15 @@ private slots:
         QCOMPARE(fromGbk("0_\xB5\xE7\xB3\xD8"), QStringLiteral("0_\u7535\u6C60"));
     }
 
+    // What GBK cannot carry is never replaced by a look-alike: '?' out, U+FFFD in, the same on every
+    // system (Qt's codec here, code page 936 on Windows).
+    void nothingSubstituted()
+    {
+        QCOMPARE(toGbk(QStringLiteral("\u00E9")), QByteArray("\xA8\xA6"));
+        QCOMPARE(toGbk(QStringLiteral("A\u00FFB")), QByteArray("A?B"));
+        QCOMPARE(fromGbk("\xCA\x20Z"), QStringLiteral("\uFFFD Z"));
+    }
+
     // The codecs are made once; a text cut after the first byte of a character leaves nothing behind
     // that could pair with the next text's first byte.
     void noStateBetweenTexts()

@@ -4,6 +4,7 @@
 #include "commands/Form.h"
 #include "commands/HandlerError.h"
 #include "link/GatewayReceive.h"
+#include "link/SerialDevice.h"
 #include "link/SerialReceive.h"
 #include "link/TClientSocket.h"
 #include "link/TComm.h"
@@ -11,7 +12,6 @@
 
 #include <QEventLoop>
 #include <QFileInfo>
-#include <QSerialPort>
 
 namespace {
 
@@ -28,19 +28,6 @@ QString systemLocation(const QString &name)
         return QStringLiteral("/dev/") + name;
 #endif
     return name;
-}
-
-QString serialCause(const QString &device)
-{
-    const QFileInfo info(device);
-    if (!info.exists())
-        return QStringLiteral("no such device: is the cable plugged in?");
-    if (!info.isReadable() || !info.isWritable())
-        return QStringLiteral("permission denied: add yourself to the group dialout");
-    QSerialPort probe(device);
-    if (!probe.open(QIODevice::ReadWrite) && probe.error() == QSerialPort::PermissionError)
-        return QStringLiteral("busy: another program holds it");
-    return QStringLiteral("it is no serial port");
 }
 
 // The window reports socket errors by their Windows Sockets numbers.
@@ -190,9 +177,9 @@ void ExchangeSession::openSerial()
             opened != m_target.serialDevice && QFileInfo::exists(m_target.serialDevice)
                 ? QStringLiteral("; for the one in this folder give ./%1").arg(m_target.serialDevice)
                 : QString();
-        throw SessionError(
-            SessionError::Link,
-            QStringLiteral("%1: cannot open%2: %3%4").arg(m_target.name(), where, serialCause(opened), here));
+        throw SessionError(SessionError::Link,
+                           QStringLiteral("%1: cannot open%2: %3%4")
+                               .arg(m_target.name(), where, serialOpenCause(opened), here));
     }
     m_exchange.PortOpen = true;
 }

@@ -1,5 +1,8 @@
 #include "link/SerialDevice.h"
 
+#include <QFileInfo>
+#include <QSerialPort>
+
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -38,4 +41,17 @@ QString notASerialLine([[maybe_unused]] const QString &name)
 #else
     return {};
 #endif
+}
+
+QString serialOpenCause(const QString &device)
+{
+    const QFileInfo info(device);
+    if (!info.exists())
+        return QStringLiteral("no such device: is the cable plugged in?");
+    if (!info.isReadable() || !info.isWritable())
+        return QStringLiteral("permission denied: add yourself to the group dialout");
+    QSerialPort probe(device);
+    if (!probe.open(QIODevice::ReadWrite) && probe.error() == QSerialPort::PermissionError)
+        return QStringLiteral("busy: another program holds it");
+    return QStringLiteral("it is no serial port");
 }

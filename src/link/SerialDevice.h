@@ -11,3 +11,6 @@ QString serialLinePath(const QString &name);
 // when it cannot be opened for reading and writing (a folder, no permission),
 // else "File handle is not a comm handle ".
 QString notASerialLine(const QString &name);
+
+// Why a serial device would not open, in the user's words ("no such device: is the cable plugged in?").
+QString serialOpenCause(const QString &device);

@@ -22,6 +22,11 @@ constexpr double MsPerByte = 10.0 * 1000.0 / 9600.0;
 
 } // namespace
 
+std::unique_ptr<SerialLine> makeSerialLine()
+{
+    return std::make_unique<SerialIo>();
+}
+
 SerialIo::SerialIo()
 {
     m_port.setParent(this);

@@ -1,18 +1,13 @@
 #include "link/SerialPortNames.h"
 
-#include <QSerialPortInfo>
-
 namespace {
 
 QStringList systemPortsBeyond(const QStringList &fixed)
 {
     QStringList names;
-    for (const QSerialPortInfo &port : QSerialPortInfo::availablePorts()) {
-        const QString name =
-            port.portName().startsWith(QLatin1String("COM")) ? port.portName() : port.systemLocation();
+    for (const QString &name : systemSerialPorts())
         if (!fixed.contains(name) && !names.contains(name))
             names << name;
-    }
     return names;
 }
 

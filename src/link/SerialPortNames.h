@@ -8,3 +8,7 @@
 // other names, looked for on a thread of their own (walking the system's device list takes milliseconds).
 QStringList fixedPortChoices();
 std::future<QStringList> lookForSystemPorts();
+
+// The serial ports the system lists, by the names a user types (its device list on POSIX systems, the
+// registry's SERIALCOMM on Windows).
+QStringList systemSerialPorts();

@@ -50,10 +50,15 @@ int socketErrorNumber(QAbstractSocket::SocketError error)
 
 int systemErrorNumber(int systemError)
 {
+#ifdef Q_OS_WIN
+    // The system's own numbers are the Windows Sockets numbers.
+    return systemError;
+#else
     for (const SocketErrorRow &row : rows)
         if (row.systemError == systemError)
             return row.number;
     return Unlisted;
+#endif
 }
 
 QString socketErrorText(int number)

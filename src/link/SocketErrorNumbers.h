@@ -8,7 +8,7 @@
 // reads the same wherever the tool runs.
 int socketErrorNumber(QAbstractSocket::SocketError error);
 
-// The same numbering for an error the system reports as an errno value.
+// The same numbering for an error the system reports (an errno value; on Windows already the number).
 int systemErrorNumber(int systemError);
 
 // The text that goes with a number ("No connection could be made because the

@@ -206,11 +206,11 @@ void TClientSocket::readable()
     // which the socket's own reading would both take for the end of the stream.
     char first;
 #ifdef Q_OS_WIN
-    // The toolkit's sockets do not block; the Windows Sockets error is already the number shown.
+    // The toolkit's sockets do not block.
     const int seen = ::recv(SOCKET(m_socket->socketDescriptor()), &first, 1, MSG_PEEK);
     const int why = seen < 0 ? WSAGetLastError() : 0;
     const bool nothingYet = why == WSAEWOULDBLOCK || why == WSAEINTR;
-    const int number = why;
+    const int number = systemErrorNumber(why);
 #else
     const ssize_t seen = ::recv(int(m_socket->socketDescriptor()), &first, 1, MSG_PEEK | MSG_DONTWAIT);
     const int why = errno;

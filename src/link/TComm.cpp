@@ -1,7 +1,7 @@
 #include "link/TComm.h"
 
 #include "link/CommsError.h"
-#include "link/SerialIo.h"
+#include "link/SerialLine.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -9,15 +9,15 @@
 
 #include <memory>
 
-TComm::TComm(QObject *parent) : QObject(parent), m_thread(new QThread), m_io(new SerialIo)
+TComm::TComm(QObject *parent) : QObject(parent), m_thread(new QThread), m_io(makeSerialLine().release())
 {
     setObjectName(QStringLiteral("Comm1"));
     m_thread->setObjectName(QStringLiteral("Comm1 I/O"));
     m_io->moveToThread(m_thread);
     connect(m_thread, &QThread::finished, m_io, &QObject::deleteLater);
-    connect(m_io, &SerialIo::pieceReceived, this, &TComm::ReceiveData);
-    connect(m_io, &SerialIo::bytesArrived, this, &TComm::BytesArrived);
-    connect(m_io, &SerialIo::lineLost, this, &TComm::LineLost);
+    connect(m_io, &SerialLine::pieceReceived, this, &TComm::ReceiveData);
+    connect(m_io, &SerialLine::bytesArrived, this, &TComm::BytesArrived);
+    connect(m_io, &SerialLine::lineLost, this, &TComm::LineLost);
     m_thread->start(QThread::HighPriority);
 }
 
@@ -44,7 +44,7 @@ namespace {
 // so nothing the work or its answer reaches can be gone when it gets there.
 struct IoCall
 {
-    std::function<QString(SerialIo &)> work;
+    std::function<QString(SerialLine &)> work;
     QString answer;
     bool done = false;
     // Touched on the window's thread only.
@@ -55,7 +55,7 @@ struct IoCall
 
 // The work runs on the I/O thread; the window's thread waits for it in an event
 // loop of its own that paints and runs timers but leaves the user's input for later.
-std::optional<QString> TComm::runOnIoThread(std::function<QString(SerialIo &)> work)
+std::optional<QString> TComm::runOnIoThread(std::function<QString(SerialLine &)> work)
 {
     const auto call = std::make_shared<IoCall>();
     call->work = std::move(work);
@@ -86,7 +86,7 @@ void TComm::OpenPort()
 {
     ClosePort();
     const QString name = CommName;
-    const std::optional<QString> failure = runOnIoThread([name](SerialIo &io) { return io.open(name); });
+    const std::optional<QString> failure = runOnIoThread([name](SerialLine &io) { return io.open(name); });
     // An open whose answer never came is no open.
     if (!failure || !failure->isEmpty())
         throw CommsError(failure.value_or(QStringLiteral("Error opening serial port")));
@@ -98,7 +98,7 @@ void TComm::ClosePort()
     if (!m_open)
         return;
     m_open = false;
-    runOnIoThread([](SerialIo &io) {
+    runOnIoThread([](SerialLine &io) {
         io.close();
         return QString();
     });

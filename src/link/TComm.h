@@ -9,7 +9,7 @@
 #include <optional>
 
 class QThread;
-class SerialIo;
+class SerialLine;
 
 // The serial port component: fixed line settings (9600 bit/s, 8 data bits, no
 // parity, 1 stop bit, DTR and RTS asserted, no flow control), writes that never
@@ -47,9 +47,9 @@ signals:
 
 private:
     // The work's answer; none when the wait ended before the work did.
-    std::optional<QString> runOnIoThread(std::function<QString(SerialIo &)> work);
+    std::optional<QString> runOnIoThread(std::function<QString(SerialLine &)> work);
 
     QThread *m_thread;
-    SerialIo *m_io;
+    SerialLine *m_io;
     bool m_open = false;
 };

@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Drives tl380cfg.exe under wine as a user would, with xdotool on the X server of DISPLAY: picks the serial
+# link, types COM5 into "COM Port:", presses "Open" and "Communication Test", then copies what
+# "Model Number:" shows through the clipboard. Part of scripts/test-windows.sh, which maps COM5 to the
+# simulator first.
+#   drive-window.sh TL380CFG.EXE SCRATCH_FOLDER SCREENSHOT.png EXPECTED_MODEL
+set -euo pipefail
+exe=$1 scratch=$2 shot=$3 expected=$4
+pid=""
+fail() {
+    echo "FAIL: $*" >&2
+    [ -z "$pid" ] || kill "$pid" 2>/dev/null || true
+    exit 1
+}
+
+started=$(date +%s%N)
+(cd "$scratch" && exec wine "$exe" --trace window-trace.txt) &
+pid=$!
+window=$(timeout 10 xdotool search --sync --onlyvisible --class tl380cfg.exe 2>/dev/null | head -n1) || true
+[ -n "$window" ] || fail "tl380cfg.exe mapped no window within 10 s"
+echo "window mapped after $((($(date +%s%N) - started) / 1000000)) ms"
+
+# The controls of the "System Parameter" page, at their places in the window: the page lies at
+# (11, 92) of the window (wine 8 on an X server without a window manager: no frame).
+page_left=11 page_top=92
+at() { xdotool mousemove --sync --window "$window" $((page_left + $1)) $((page_top + $2)); }
+click() {
+    at "$1" "$2"
+    xdotool click 1
+    sleep 0.5
+}
+sleep 2
+# "Communication Connection:" (its arrow): the list opens on "COM Serial Communication"; Return picks it.
+click 340 19
+xdotool key Return
+sleep 0.5
+# "COM Port:": its text replaced by COM5.
+click 450 19
+xdotool key ctrl+a
+xdotool type --delay 50 COM5
+click 557 19 # "Open"
+click 668 19 # "Communication Test"
+sleep 3
+# "Model Number:": its text, copied.
+click 240 49
+xdotool key ctrl+a ctrl+c
+sleep 0.5
+shown=$(timeout 5 xclip -o -selection clipboard 2>/dev/null || true)
+import -window root "$shot"
+kill "$pid" 2>/dev/null || true
+wait "$pid" 2>/dev/null || true
+echo "\"Model Number:\" shows \"$shown\" (screenshot $shot)"
+[ "$shown" = "$expected" ] || {
+    cat "$scratch/window-trace.txt" >&2 2>/dev/null || true
+    fail "\"Model Number:\" shows \"$shown\", not \"$expected\""
+}

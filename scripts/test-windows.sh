@@ -100,10 +100,12 @@ set -e
     { cat "$scratch/no-port.txt" >&2; fail "tl380ctl.exe on a missing port ended with $status"; }
 
 # The framing, done by the system on Windows: a piece ends at 2048 bytes or after 100 ms of quiet,
-# never within shorter gaps; a NUL is a byte like any other. (send prints the first piece.)
+# never within shorter gaps; a NUL is a byte like any other. (send prints the whole answer; the trace
+# has one line a piece.)
 first_piece() {
-    ctl_win --serial COM6 send "$1" | tr -d '\r'
-    sleep 0.5 # the rest of the answer goes before the next command
+    rm -f "$scratch/pieces.txt"
+    ctl_win --trace pieces.txt --timeout 1 --serial COM6 send "$1" >/dev/null 2>&1 || true
+    awk '$3 == "<-" { print $5; exit }' "$scratch/pieces.txt" | tr -d '\r'
 }
 [ "$(first_piece BURST#)" = "N\x00$(printf 'x%.0s' $(seq 2046))" ] || fail "a 3000-byte burst did not give a first piece of 2048 bytes"
 [ "$(first_piece PAUSE#)" = "AB" ] || fail "300 ms of quiet did not end the piece"

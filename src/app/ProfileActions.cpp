@@ -44,24 +44,6 @@ QStringList namesOf(const QList<const ProfileKey *> &keys)
     return names;
 }
 
-// When the answer to a "Set" command is whole: "OK" or "ERROR", or, for the commands
-// answered like a query, every field of the reply it is read as.
-WholeAnswer wholeSetAnswer(const PlannedCommand &command)
-{
-    if (!command.command.replyCode)
-        return isAcknowledgement;
-    const qint32 code = *command.command.replyCode;
-    const char *query = queryOf(*command.keys.first());
-    if (findCommand(QLatin1String(query))->replyCode != code)
-        for (const CommandRow &row : queryCommands())
-            if (row.replyCode == code)
-                query = row.button;
-    const QStringList controls = controlsOfQuery(query);
-    return [code, controls](const QByteArray &answer) {
-        return isAcknowledgement(answer) || fillsAll(answer, code, controls);
-    };
-}
-
 QString listed(const QStringList &names)
 {
     return names.isEmpty() ? QStringLiteral("none") : names.join(QStringLiteral(", "));

@@ -94,24 +94,6 @@ void progress(int n, int count, const QString &key)
     std::fflush(stderr);
 }
 
-// A setting's answer is whole with OK or ERROR, or, for a "Set" answered like a query
-// (a slot's frame by the RS485 page, a slot's bytes by its bytes), with that query's fields.
-WholeAnswer wholeSetAnswer(const PlannedCommand &command)
-{
-    if (!command.command.replyCode)
-        return isAcknowledgement;
-    const qint32 code = *command.command.replyCode;
-    const char *query = queryOf(*command.keys.first());
-    if (findCommand(QLatin1String(query))->replyCode != code)
-        for (const CommandRow &row : queryCommands())
-            if (row.replyCode == code)
-                query = row.button;
-    const QStringList controls = controlsOfQuery(query);
-    return [code, controls](const QByteArray &answer) {
-        return isAcknowledgement(answer) || fillsAll(answer, code, controls);
-    };
-}
-
 int write(CtlRun &run)
 {
     const QList<ProfileSetting> settings = checkedSettings(run);

@@ -60,12 +60,6 @@ QString LinkTarget::name() const
     return isGateway() ? gatewayAddress + u':' + QString::number(gatewayPort) : serialDevice;
 }
 
-bool isAcknowledgement(const QByteArray &answer)
-{
-    const QByteArray end = answer.trimmed();
-    return end.endsWith("OK") || end.endsWith("ERROR");
-}
-
 ExchangeSession::ExchangeSession(LinkTarget target, Form &form, ExchangeState &exchange, int quietMs,
                                  Trace &trace)
     : ExchangeSession(std::move(target), nullptr, nullptr, form, exchange, quietMs, trace)

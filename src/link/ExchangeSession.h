@@ -3,6 +3,7 @@
 #include "commands/Command.h"
 #include "link/SendStep.h"
 #include "link/TracedTransport.h"
+#include "replies/ReplyDispatch.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -46,9 +47,6 @@ public:
 
 // Whether the bytes received so far are the whole answer.
 using WholeAnswer = std::function<bool(const QByteArray &answer)>;
-
-// An answer to a set command: it ends with "OK" or "ERROR".
-bool isAcknowledgement(const QByteArray &answer);
 
 // The window's exchange without the window: a command goes out through the send
 // step and the window's transport; every piece that comes back until the answer is

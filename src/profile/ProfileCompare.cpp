@@ -3,6 +3,7 @@
 #include "commands/CommandTable.h"
 #include "commands/ExchangeState.h"
 #include "commands/HandlerError.h"
+#include "commands/QueryCommands.h"
 #include "commands/TypingRules.h"
 #include "profile/HeadlessForm.h"
 #include "profile/ProfileCheck.h"
@@ -67,4 +68,20 @@ QStringList controlsOfQuery(const char *button)
         if (qstrcmp(queryOf(key), button) == 0)
             controls << QLatin1String(key.control);
     return controls;
+}
+
+std::function<bool(const QByteArray &answer)> wholeSetAnswer(const PlannedCommand &command)
+{
+    if (!command.command.replyCode)
+        return isAcknowledgement;
+    const qint32 code = *command.command.replyCode;
+    const char *query = queryOf(*command.keys.first());
+    if (findCommand(QLatin1String(query))->replyCode != code)
+        for (const CommandRow &row : queryCommands())
+            if (row.replyCode == code)
+                query = row.button;
+    const QStringList controls = controlsOfQuery(query);
+    return [code, controls](const QByteArray &answer) {
+        return isAcknowledgement(answer) || fillsAll(answer, code, controls);
+    };
 }

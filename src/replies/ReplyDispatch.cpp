@@ -67,3 +67,9 @@ void parseReply(Form &form, ExchangeState &exchange)
     if (branch->clearing == Clearing::Both)
         exchange.ExpectedReplyCode = 0;
 }
+
+bool isAcknowledgement(const QByteArray &answer)
+{
+    const QByteArray end = answer.trimmed();
+    return end.endsWith("OK") || end.endsWith("ERROR");
+}

@@ -16,3 +16,6 @@ std::span<const ReplyBranch> replyBranches();
 // since the last parse are forgotten whatever the code. A ConversionError leaves the branch and the state as
 // they are.
 void parseReply(Form &form, ExchangeState &exchange);
+
+// An answer to a set command: it ends with "OK" or "ERROR".
+bool isAcknowledgement(const QByteArray &answer);

@@ -252,12 +252,12 @@ private slots:
         QVERIFY(rig.actions().openFile(rig.path("site.json")));
         rig.setsReceived();
         rig.actions().write();
-        QCOMPARE(sorted(rig.actions().written().changed), threeKeys);
-        QCOMPARE(rig.actions().written().failed, QStringList());
+        QCOMPARE(sorted(rig.actions().written().names(Outcome::Changed)), threeKeys);
+        QCOMPARE(rig.actions().written().names(Outcome::Failed), QStringList());
         QCOMPARE(rig.setsReceived().size(), 3);
         closeBoxes();
         rig.actions().write();
-        QCOMPARE(rig.actions().written().changed, QStringList());
+        QCOMPARE(rig.actions().written().names(Outcome::Changed), QStringList());
         QCOMPARE(rig.setsReceived(), QStringList());
         closeBoxes();
     }
@@ -271,7 +271,7 @@ private slots:
         QVERIFY(rig.actions().openFile(rig.path("site.json")));
         rig.setsReceived();
         rig.actions().write();
-        QCOMPARE(rig.actions().written().changed, QStringList{"system.station_number"});
+        QCOMPARE(rig.actions().written().names(Outcome::Changed), QStringList{"system.station_number"});
         QVERIFY(rig.actions().written().skipped.contains("gprs.apn"));
         QVERIFY(rig.actions().written().skipped.contains("slots.slot4_command"));
         QCOMPARE(rig.setsReceived().size(), 1);
@@ -298,10 +298,10 @@ private slots:
         });
         watch.start(5);
         rig.actions().write();
-        const WrittenProfile &written = rig.actions().written();
-        QCOMPARE(written.stopped, QStringLiteral("stopped"));
-        QCOMPARE(written.written.size() + written.failed.size(), 3);
-        QCOMPARE(written.notWritten.size(), 3);
+        const WriteResult &written = rig.actions().written();
+        QCOMPARE(written.why, QStringLiteral("stopped"));
+        QCOMPARE(written.count(Outcome::NotReadBack) + written.count(Outcome::Failed), 3);
+        QCOMPARE(written.count(Outcome::NotWritten), 3);
         QCOMPARE(rig.setsReceived().size(), 3);
         QVERIFY(boxTexts().first().contains(QLatin1String("3 written but not read back")));
     }
@@ -324,7 +324,7 @@ private slots:
         });
         watch.start(5);
         rig.actions().write();
-        QCOMPARE(rig.actions().written().stopped, QStringLiteral("stopped"));
+        QCOMPARE(rig.actions().written().why, QStringLiteral("stopped"));
         QVERIFY(rig.w->form.isVisible());
         closeBoxes();
         QTRY_VERIFY(!rig.w->form.isVisible());

@@ -1,48 +1,26 @@
 #pragma once
 
+#include "commands/CollectorLink.h"
+#include "profile/ActionHooks.h"
 #include "profile/ProfileCheck.h"
+#include "profile/ProfileCompare.h"
+#include "profile/WriteResult.h"
 
 #include <QList>
 #include <QObject>
-#include <QPointer>
 #include <QSet>
 #include <QStringList>
 
 #include <functional>
 
-class ExchangeSession;
+struct CollectorState;
 class Form;
-class HeadlessForm;
-class QProgressDialog;
+class ProfileProgress;
 class QWidget;
 class TClientSocket;
 class TComm;
 class Trace;
 struct ProfileKey;
-
-// One row of a comparison: what the collector holds and what the profile gives.
-struct ComparedSetting
-{
-    const ProfileKey *key;
-    QString collector;
-    QString profile;
-    bool inProfile;
-    bool differs;
-};
-
-// What a write came to, by "page.key".
-struct WrittenProfile
-{
-    QStringList changed;
-    QStringList alreadyRight;
-    QStringList failed;
-    QStringList notWritten;
-    // Sent and taken, but not read back: the write ended before its read-back.
-    QStringList written;
-    QStringList skipped;
-    // Why the write ended early ("stopped" by the user, or the link's fault); empty when it ran to the end.
-    QString stopped;
-};
 
 // The window's profile actions: open and save a profile file, compare it with a
 // collector, write it to one. They talk over the window's own open link, each
@@ -54,7 +32,7 @@ public:
     ProfileActions(QWidget *window, Form &form, TComm &serial, TClientSocket &gateway, Trace &trace);
     ~ProfileActions() override;
 
-    bool running() const { return m_running; }
+    bool running() const { return m_progress != nullptr; }
     // A write ends after the exchange in flight; a read ends at once.
     void stop();
     // Runs once the action in flight has ended.
@@ -70,29 +48,19 @@ public:
     void write();
 
     const QList<ComparedSetting> &comparison() const { return m_comparison; }
-    const WrittenProfile &written() const { return m_written; }
+    const WriteResult &written() const { return m_written; }
     // The last profiles opened or saved, the latest first.
     QStringList recentProfiles() const;
 
 private:
-    struct Answer
-    {
-        qint32 code;
-        QByteArray bytes;
-    };
-
-    QList<ProfileSetting> windowSettings(QStringList *leftOut = nullptr) const;
     QList<ProfileSetting> reference() const;
     void enterProfile(const QString &path, const QList<ProfileSetting> &settings);
     void applyAsTyped(const QList<ProfileSetting> &settings);
     bool viaGateway() const;
-    bool readableHere(const ProfileKey &key) const;
-    void readCollector(ExchangeSession &link, HeadlessForm &collector, QList<Answer> &answers,
-                       const QList<ProfileSetting> *only = nullptr);
-    void showPages(const QList<Answer> &answers);
-    void begin(const QString &title, int steps);
-    void step(int n, const QString &what);
-    void end();
+    void showPages(const CollectorState &collector);
+    // Runs the action over the window's link behind the progress dialog; every error ends it.
+    void runAction(const QString &title,
+                   const std::function<void(CollectorLink &, const ActionHooks &)> &action);
     void note(int icon, const QString &text);
 
     QWidget *m_window;
@@ -100,10 +68,8 @@ private:
     TComm &m_serial;
     TClientSocket &m_gateway;
     Trace &m_trace;
-    bool m_running = false;
-    bool m_stop = false;
+    ProfileProgress *m_progress = nullptr;
     std::function<void()> m_whenIdle;
-    QPointer<QProgressDialog> m_progress;
     // The last profile opened or saved: what Compare and Write hold the collector against.
     QString m_profilePath;
     QList<ProfileSetting> m_profile;
@@ -111,5 +77,5 @@ private:
     // Fields a profile or the collector left empty: an empty value there is a value, not a gap.
     QSet<const ProfileKey *> m_givenEmpty;
     QList<ComparedSetting> m_comparison;
-    WrittenProfile m_written;
+    WriteResult m_written;
 };

@@ -5,6 +5,7 @@
 #include "profile/HeadlessForm.h"
 #include "profile/ProfileForm.h"
 #include "profile/ProfileKeys.h"
+#include "profile/ProfileSave.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -71,7 +72,7 @@ QStringList ProfileActions::recentProfiles() const
 
 void ProfileActions::open()
 {
-    if (m_running)
+    if (running())
         return;
     QFileDialog dialog(m_window, QStringLiteral("Open Profile"), {}, QStringLiteral("Profiles (*.json)"));
     dialog.setObjectName(QStringLiteral("ProfileOpenDialog"));
@@ -96,16 +97,23 @@ void ProfileActions::open()
 
 bool ProfileActions::openFile(const QString &path)
 {
+    // Only a regular file: a pipe or a device named here would hold the window before it appears.
+    const QFileInfo info(path);
     QFile file(path);
+    if (info.exists() && !info.isFile()) {
+        note(QMessageBox::Warning, QStringLiteral("%1: not a file; nothing changed").arg(path));
+        return false;
+    }
     if (!file.open(QIODevice::ReadOnly)) {
         note(QMessageBox::Warning, QStringLiteral("%1: cannot open: %2").arg(path, file.errorString()));
         return false;
     }
-    if (file.size() > LargestProfile) {
+    const QByteArray text = file.read(LargestProfile + 1);
+    if (text.size() > LargestProfile) {
         note(QMessageBox::Warning, QStringLiteral("%1: too large for a profile; nothing changed").arg(path));
         return false;
     }
-    const CheckedProfile checked = checkProfile(file.readAll());
+    const CheckedProfile checked = checkProfile(text);
     QStringList faults = checked.faults;
     if (faults.isEmpty()) {
         // What the "Set" buttons could not send is a fault too: a profile opened can be written.
@@ -127,7 +135,7 @@ bool ProfileActions::openFile(const QString &path)
 
 void ProfileActions::save()
 {
-    if (m_running)
+    if (running())
         return;
     QFileDialog dialog(m_window, QStringLiteral("Save Profile"), {}, QStringLiteral("Profiles (*.json)"));
     dialog.setObjectName(QStringLiteral("ProfileSaveDialog"));
@@ -145,27 +153,20 @@ void ProfileActions::save()
 
 bool ProfileActions::saveFile(const QString &path)
 {
-    QStringList leftOut;
-    const QList<ProfileSetting> settings = windowSettings(&leftOut);
-    QList<const ProfileKey *> keys;
-    for (const ProfileSetting &setting : settings)
-        keys << setting.key;
-    QJsonObject profile = profileOf(m_form, keys);
-    for (const ProfilePage &page : profilePages())
-        if (!profile.contains(QLatin1String(page.page)))
-            profile.insert(QLatin1String(page.page), QJsonObject());
+    const ProfileToSave saved = profileToSave(m_form, m_givenEmpty);
+    const QByteArray text = QJsonDocument(saved.profile).toJson(QJsonDocument::Indented);
     // Written whole under a temporary name, then renamed; or not at all.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(QJsonDocument(profile).toJson(QJsonDocument::Indented)) < 0 || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
         note(QMessageBox::Warning, QStringLiteral("%1: not saved: %2").arg(path, file.errorString()));
         return false;
     }
-    enterProfile(path, settings);
-    if (!leftOut.isEmpty())
+    enterProfile(path, checkProfile(text).settings);
+    if (!saved.leftOut.isEmpty())
         note(QMessageBox::Information,
-             QStringLiteral("%1 saved without the settings the pages leave empty: %2")
-                 .arg(QFileInfo(path).fileName(), leftOut.join(QStringLiteral(", "))));
+             QStringLiteral("%1 saved without the settings the pages leave empty or the collector would not "
+                            "take, each \"Set\" button's settings all or none:\n%2")
+                 .arg(QFileInfo(path).fileName(), saved.leftOut.join(u'\n')));
     return true;
 }
 
@@ -177,27 +178,12 @@ void ProfileActions::enterProfile(const QString &path, const QList<ProfileSettin
     remember(path);
 }
 
-QList<ProfileSetting> ProfileActions::windowSettings(QStringList *leftOut) const
-{
-    QList<ProfileSetting> settings;
-    for (const ProfileKey &key : profileKeys()) {
-        const QStringList items = allowedItems(key);
-        const int at = m_form.index(QLatin1String(key.control));
-        const QString value = items.isEmpty() ? shownValue(m_form, key)
-                                              : (at >= 0 && at < items.size() ? items.at(at) : QString());
-        if (value.isEmpty() && !(items.isEmpty() && m_givenEmpty.contains(&key))) {
-            if (leftOut)
-                *leftOut << fullName(key);
-            continue;
-        }
-        settings << ProfileSetting{&key, value};
-    }
-    return settings;
-}
-
 QList<ProfileSetting> ProfileActions::reference() const
 {
-    return m_haveProfile ? m_profile : windowSettings();
+    if (m_haveProfile)
+        return m_profile;
+    const ProfileToSave shown = profileToSave(m_form, m_givenEmpty);
+    return checkProfile(QJsonDocument(shown.profile).toJson(QJsonDocument::Compact)).settings;
 }
 
 // As the user would: a drop-down's item is picked (its change rule runs), a field's
@@ -207,7 +193,8 @@ void ProfileActions::applyAsTyped(const QList<ProfileSetting> &settings)
     for (const ProfileSetting &setting : settings) {
         QWidget *control = m_window->findChild<QWidget *>(QLatin1String(setting.key->control));
         if (auto *box = qobject_cast<QComboBox *>(control)) {
-            const int at = int(allowedItems(*setting.key).indexOf(setting.value));
+            const int at = setting.position >= 0 ? setting.position
+                                                 : int(allowedItems(*setting.key).indexOf(setting.value));
             box->setCurrentIndex(at);
             emit box->activated(at);
         } else if (auto *edit = qobject_cast<QLineEdit *>(control)) {

@@ -8,3 +8,6 @@ bool isIpMode(const Form &form);
 
 // The gateway's receive path acts only on the exact gateway item.
 bool isGatewayItemSelected(const Form &form);
+
+// Selects the link the commands are built for: the serial item or the gateway item.
+void setLinkMode(Form &form, bool viaGateway);

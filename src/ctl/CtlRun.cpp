@@ -1,8 +1,9 @@
 #include "ctl/CtlRun.h"
 
 #include "commands/CommandTable.h"
+#include "commands/LinkMode.h"
 #include "ctl/ExitStatus.h"
-#include "profile/ProfileCompare.h"
+#include "profile/AnswerCheck.h"
 
 #include <QFileInfo>
 #include <QSaveFile>
@@ -42,7 +43,7 @@ void CtlRun::clearForm()
 {
     form.clear();
     // The link mode decides the prefix even when nothing is sent (--dry-run).
-    form.setIndex(QStringLiteral("ComboBox2"), isGateway() ? 1 : 0);
+    setLinkMode(form, isGateway());
 }
 
 ExchangeSession &CtlRun::link()
@@ -83,7 +84,7 @@ QByteArray CtlRun::query(const char *button, const QList<AnswerField> &fields)
         controls << field.control;
     const qint32 code = sent.replyCode.value_or(0);
     const QByteArray answer = exchangeCommand(
-        sent, [code, controls](const QByteArray &bytes) { return fillsAll(bytes, code, controls); });
+        sent, [code, controls](const QByteArray &bytes) { return answerComplete(bytes, code, controls); });
     if (options.dryRun)
         return answer;
     QStringList missing;

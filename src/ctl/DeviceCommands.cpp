@@ -5,7 +5,8 @@
 #include "commands/QueryCommands.h"
 #include "ctl/CtlRun.h"
 #include "ctl/ExitStatus.h"
-#include "profile/ProfileCompare.h"
+#include "profile/AnswerCheck.h"
+#include "replies/ReplyDispatch.h"
 
 #include <QDateTime>
 #include <QJsonDocument>
@@ -65,7 +66,7 @@ int send(CtlRun &run)
         const QStringList controls = controlsOfQuery(row.button);
         if (!controls.isEmpty() && (raw.text == row.head || raw.text == "ZZZZ" + row.head))
             whole = [code = row.replyCode.value_or(0), controls](const QByteArray &answer) {
-                return isAcknowledgement(answer) || fillsAll(answer, code, controls);
+                return isAcknowledgement(answer) || answerComplete(answer, code, controls);
             };
     }
     const QByteArray answer = run.exchangeCommand(raw, whole);

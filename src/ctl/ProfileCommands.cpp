@@ -1,16 +1,17 @@
-// read, diff and keys: a collector's settings as a profile; what write shares with them.
+// read, diff and keys: a collector's settings as a profile, held against one, the keys.
 #include "commands/CommandTable.h"
 #include "commands/TypingRules.h"
 #include "ctl/CtlRun.h"
 #include "ctl/ExitStatus.h"
 #include "ctl/ProfileSettings.h"
+#include "profile/CollectorRead.h"
 #include "profile/NearestName.h"
 #include "profile/ProfileCheck.h"
 #include "profile/ProfileCompare.h"
 #include "profile/ProfileForm.h"
 #include "profile/ProfileKeys.h"
+#include "profile/QueryPlan.h"
 
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -23,16 +24,6 @@ QStringList pageNames()
     for (const ProfilePage &page : profilePages())
         names << QLatin1String(page.page);
     return names;
-}
-
-bool queryNeedsSerial(const char *button)
-{
-    return findCommand(QLatin1String(button))->route == Route::SerialOnly;
-}
-
-bool readableHere(const CtlRun &run, const ProfileKey &key)
-{
-    return !(run.isGateway() && needsSerial(key));
 }
 
 // The pages asked for on the command line, all pages when none; over the gateway
@@ -48,7 +39,7 @@ QList<const ProfilePage *> pagesAskedFor(const CtlRun &run)
                              QStringLiteral("%1: no such page; did you mean \"%2\"? pages: %3")
                                  .arg(name, nearestName(name, pageNames()), pageNames().join(u' ')));
         const bool readable = std::any_of(page->queries.begin(), page->queries.end(),
-                                          [](const char *q) { return !queryNeedsSerial(q); });
+                                          [](const char *query) { return !queryNeedsSerial(query); });
         if (run.isGateway() && !readable) {
             if (!run.options.arguments.isEmpty())
                 throw CtlFailure(
@@ -63,101 +54,8 @@ QList<const ProfilePage *> pagesAskedFor(const CtlRun &run)
     return pages;
 }
 
-// Runs the queries into a form holding no earlier answer; every key a query fills
-// here must come back with a value.
-void runQueries(CtlRun &run, const QList<const char *> &queries)
-{
-    run.clearForm();
-    for (const char *query : queries) {
-        QList<AnswerField> fields;
-        for (const ProfileKey &key : profileKeys())
-            if (qstrcmp(queryOf(key), query) == 0 && readableHere(run, key))
-                fields << AnswerField{QLatin1String(key.control), fullName(key)};
-        run.query(query, fields);
-    }
-}
-
-void readPages(CtlRun &run, const QList<const ProfilePage *> &pages)
-{
-    QList<const char *> queries;
-    for (const ProfilePage *page : pages)
-        for (const char *query : page->queries)
-            if (!(run.isGateway() && queryNeedsSerial(query)))
-                queries << query;
-    runQueries(run, queries);
-}
-
-} // namespace
-
-// The queries that read the settings, in the order of the pages.
-void readSettings(CtlRun &run, const QList<ProfileSetting> &settings)
-{
-    QList<const char *> queries;
-    for (const ProfilePage &page : profilePages())
-        for (const char *query : page.queries)
-            if (std::any_of(settings.begin(), settings.end(), [query](const ProfileSetting &s) {
-                    return qstrcmp(queryOf(*s.key), query) == 0;
-                }))
-                queries << query;
-    runQueries(run, queries);
-}
-
-QString profileName(const CtlRun &run)
-{
-    const QString path = run.options.arguments.first();
-    return path == QLatin1String("-") ? QStringLiteral("standard input") : path;
-}
-
-QList<ProfileSetting> checkedSettings(const CtlRun &run)
-{
-    const QString path = run.options.arguments.first();
-    const QString name = profileName(run);
-    QFile file;
-    const bool opened = path == QLatin1String("-") ? file.open(stdin, QIODevice::ReadOnly)
-                                                   : (file.setFileName(path), file.open(QIODevice::ReadOnly));
-    if (!opened)
-        throw CtlFailure(UsageError, QStringLiteral("%1: %2").arg(path, file.errorString()));
-    const CheckedProfile checked = checkProfile(file.readAll());
-    QStringList faults = checked.faults;
-    QList<ProfileSetting> settings;
-    const QStringList serialOnly = run.isGateway() ? serialOnlyNames(checked.settings) : QStringList();
-    for (const ProfileSetting &setting : checked.settings) {
-        if (clearsHistory(setting) && !run.options.clearHistory &&
-            run.options.command == QLatin1String("write"))
-            faults << QStringLiteral("%1: \"%2\" clears the collector's stored history, an action, not a "
-                                     "setting: add --clear-history to send it")
-                          .arg(fullName(*setting.key), setting.value);
-        if (!(run.options.skipSerialOnly && serialOnly.contains(fullName(*setting.key))))
-            settings << setting;
-    }
-    for (const QString &fault : faults)
-        CtlRun::note(name + QStringLiteral(": ") + fault);
-    if (!faults.isEmpty())
-        throw CtlFailure(UsageError, QStringLiteral("%1: nothing sent").arg(name));
-    if (!serialOnly.isEmpty()) {
-        if (!run.options.skipSerialOnly)
-            throw CtlFailure(UsageError,
-                             QStringLiteral("%1: need the serial link (--serial): %2; nothing sent; "
-                                            "--skip-serial-only leaves them out")
-                                 .arg(name, serialOnly.join(u", ")));
-        CtlRun::note(QStringLiteral("%1: skipped, set over the serial link only: %2")
-                         .arg(name, serialOnly.join(u", ")));
-    }
-    return settings;
-}
-
-QList<ProfileSetting> differing(const CtlRun &run, const QList<ProfileSetting> &settings)
-{
-    QList<ProfileSetting> found;
-    for (const ProfileSetting &setting : settings)
-        if (!holdsSetting(run.form, setting))
-            found << setting;
-    return found;
-}
-
-namespace {
-
-QByteArray profileText(CtlRun &run, const QList<const ProfilePage *> &pages)
+QByteArray profileText(const CtlRun &run, const HeadlessForm &collector,
+                       const QList<const ProfilePage *> &pages)
 {
     QList<const ProfileKey *> keys;
     QStringList skipped;
@@ -165,13 +63,13 @@ QByteArray profileText(CtlRun &run, const QList<const ProfilePage *> &pages)
         for (const ProfileKey &key : profileKeys()) {
             if (QLatin1String(key.page) != QLatin1String(page->page))
                 continue;
-            if (readableHere(run, key))
+            if (readableOver(key, run.isGateway()))
                 keys << &key;
             else
                 skipped << fullName(key);
         }
     }
-    QJsonObject profile = profileOf(run.form, keys);
+    QJsonObject profile = profileOf(collector, keys);
     for (const ProfilePage *page : pages)
         if (!profile.contains(QLatin1String(page->page)))
             profile.insert(QLatin1String(page->page), QJsonObject());
@@ -181,14 +79,17 @@ QByteArray profileText(CtlRun &run, const QList<const ProfilePage *> &pages)
 }
 int diff(CtlRun &run)
 {
-    const QList<ProfileSetting> settings = checkedSettings(run);
-    readSettings(run, settings);
-    if (run.options.dryRun)
+    const QList<ProfileSetting> settings = checkedProfile(run).settings;
+    const QList<PlannedQuery> plan = planSettingQueries(settings, run.isGateway());
+    if (run.options.dryRun) {
+        printQueries(run, plan);
         return Done;
+    }
+    const CollectorState collector = readOverRun(run, plan);
     QJsonArray rows;
-    const QList<ProfileSetting> different = differing(run, settings);
+    const QList<ProfileSetting> different = settingsNotHeld(collector.form, settings);
     for (const ProfileSetting &setting : different) {
-        const QString held = shownValue(run.form, *setting.key);
+        const QString held = shownValue(collector.form, *setting.key);
         if (run.options.json)
             rows.append(QJsonObject{{QStringLiteral("key"), fullName(*setting.key)},
                                     {QStringLiteral("collector"), held},
@@ -260,10 +161,13 @@ int runProfileCommand(CtlRun &run)
         return listKeys(run);
     if (command == QLatin1String("read")) {
         const QList<const ProfilePage *> pages = pagesAskedFor(run);
-        readPages(run, pages);
-        if (run.options.dryRun)
+        const QList<PlannedQuery> plan = planPageQueries(pages, run.isGateway());
+        if (run.options.dryRun) {
+            printQueries(run, plan);
             return Done;
-        run.output(profileText(run, pages));
+        }
+        const CollectorState collector = readOverRun(run, plan);
+        run.output(profileText(run, collector.form, pages));
         return Done;
     }
     if (command == QLatin1String("write"))

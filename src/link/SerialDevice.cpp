@@ -3,27 +3,20 @@
 #include <QFileInfo>
 #include <QSerialPort>
 
-#ifdef Q_OS_UNIX
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#endif
 
 QString serialLinePath(const QString &name)
 {
-#ifdef Q_OS_UNIX
     if (name.startsWith(u'/') || name.startsWith(QLatin1String("./")) ||
         name.startsWith(QLatin1String("../")))
         return name;
     return QLatin1String("/dev/") + name;
-#else
-    return name;
-#endif
 }
 
-QString notASerialLine([[maybe_unused]] const QString &name)
+QString notASerialLine(const QString &name)
 {
-#ifdef Q_OS_UNIX
     struct stat info
     {
     };
@@ -38,9 +31,6 @@ QString notASerialLine([[maybe_unused]] const QString &name)
         return QStringLiteral("Error opening serial port");
     ::close(handle);
     return QStringLiteral("File handle is not a comm handle ");
-#else
-    return {};
-#endif
 }
 
 QString serialOpenCause(const QString &device)

@@ -5,11 +5,9 @@
 #include <QDeadlineTimer>
 #include <QThread>
 
-#ifdef Q_OS_UNIX
 #include <poll.h>
 #include <sys/ioctl.h>
 #include <termios.h>
-#endif
 
 namespace {
 
@@ -92,26 +90,22 @@ void SerialIo::close()
 void SerialIo::drainOutput()
 {
     qint64 pending = m_port.bytesToWrite();
-#ifdef Q_OS_UNIX
     const int handle = int(m_port.handle());
     int queued = 0;
     if (handle >= 0 && ::ioctl(handle, TIOCOUTQ, &queued) == 0 && queued > 0)
         pending += queued;
-#endif
     if (pending <= 0)
         return;
     const QDeadlineTimer deadline(qMin<qint64>(MostDrainMs, qint64(pending * MsPerByte) + 200));
     while (m_port.bytesToWrite() > 0 && !deadline.hasExpired())
         if (!m_port.waitForBytesWritten(int(qMax<qint64>(1, deadline.remainingTime()))))
             break;
-#ifdef Q_OS_UNIX
     if (handle < 0)
         return;
     while (::ioctl(handle, TIOCOUTQ, &queued) == 0 && queued > 0 && !deadline.hasExpired())
         QThread::msleep(5);
     if (queued > 0)
         ::tcflush(handle, TCOFLUSH);
-#endif
 }
 
 void SerialIo::write(const QByteArray &data)
@@ -164,15 +158,11 @@ void SerialIo::onError(QSerialPort::SerialPortError error)
 // Whether the device reports a hang-up or an error of its own.
 bool SerialIo::lineIsGone() const
 {
-#ifdef Q_OS_UNIX
     pollfd line{int(m_port.handle()), POLLIN, 0};
     if (line.fd < 0)
         return true;
     const int ready = ::poll(&line, 1, 0);
     return ready < 0 || (line.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
-#else
-    return true;
-#endif
 }
 
 // The device vanished (adapter pulled, far end closed): deliver what came before,

@@ -4,7 +4,7 @@
 
 SocketError SocketError::asynchronous(int number)
 {
-    return SocketError(QStringLiteral("Asynchronous socket error %1").arg(number));
+    return SocketError(QStringLiteral("Asynchronous socket error %1").arg(number), number);
 }
 
 SocketError SocketError::onCall(int number, const char *call)
@@ -12,7 +12,8 @@ SocketError SocketError::onCall(int number, const char *call)
     return SocketError(QStringLiteral("Windows socket error: %1 (%2), on API '%3'")
                            .arg(socketErrorText(number))
                            .arg(number)
-                           .arg(QLatin1String(call)));
+                           .arg(QLatin1String(call)),
+                       number);
 }
 
 SocketError SocketError::noAddress()

@@ -6,7 +6,12 @@
 class SocketError : public HandlerError
 {
 public:
-    using HandlerError::HandlerError;
+    explicit SocketError(QString message, int number = 0) : HandlerError(std::move(message)), m_number(number)
+    {
+    }
+
+    // The Windows Sockets number of the error; 0 for the client's own refusals.
+    int number() const { return m_number; }
 
     // An error the connection reported by itself: a refused or failed attempt,
     // a reset, a pending read or write that failed.
@@ -16,4 +21,7 @@ public:
     static SocketError noAddress();
     static SocketError changeWhileActive();
     static SocketError cannotCreate();
+
+private:
+    int m_number;
 };

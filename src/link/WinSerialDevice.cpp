@@ -2,11 +2,17 @@
 
 #include <windows.h>
 
+QString serialLinePath(const QString &name)
+{
+    // "COM5" becomes "\\.\COM5", the only spelling that reaches COM10 and above; a path is left as typed.
+    const bool plainName = !name.contains(u'\\') && !name.contains(u'/') && !name.contains(u':');
+    return plainName ? QStringLiteral("\\\\.\\") + name : name;
+}
+
 // Windows gives every user the ports: a port that exists but will not open is held by another program.
 QString serialOpenCause(const QString &device)
 {
-    const bool plainName = !device.contains(u'\\') && !device.contains(u'/') && !device.contains(u':');
-    const std::wstring path = (plainName ? QStringLiteral("\\\\.\\") + device : device).toStdWString();
+    const std::wstring path = serialLinePath(device).toStdWString();
     HANDLE probe = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
                                FILE_FLAG_OVERLAPPED, nullptr);
     if (probe == INVALID_HANDLE_VALUE) {

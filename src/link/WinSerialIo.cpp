@@ -1,5 +1,7 @@
 #include "link/WinSerialIo.h"
 
+#include "link/SerialDevice.h"
+
 #include <QDeadlineTimer>
 
 #include <windows.h>
@@ -14,13 +16,6 @@ constexpr DWORD QueueBytes = 4096;
 constexpr int CancelRetryMs = 10;
 // After a read that brought nothing the reader waits this long, never reading in a spin.
 constexpr DWORD EmptyReadPauseMs = 10;
-
-// "COM5" becomes "\\.\COM5" (the only spelling that reaches COM10 and above); a path is left as typed.
-std::wstring devicePath(const QString &name)
-{
-    const bool plainName = !name.contains(u'\\') && !name.contains(u'/') && !name.contains(u':');
-    return (plainName ? QStringLiteral("\\\\.\\") + name : name).toStdWString();
-}
 
 DWORD boundMs(qint64 bytes)
 {
@@ -73,8 +68,8 @@ WinSerialIo::~WinSerialIo()
 QString WinSerialIo::open(const QString &name)
 {
     close();
-    HANDLE handle = CreateFileW(devicePath(name).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                                OPEN_EXISTING, FILE_FLAG_OVERLAPPED, nullptr);
+    HANDLE handle = CreateFileW(serialLinePath(name).toStdWString().c_str(), GENERIC_READ | GENERIC_WRITE, 0,
+                                nullptr, OPEN_EXISTING, FILE_FLAG_OVERLAPPED, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
         return QStringLiteral("Error opening serial port");
     if (GetFileType(handle) != FILE_TYPE_CHAR) {

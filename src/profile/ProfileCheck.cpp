@@ -13,6 +13,7 @@
 #include <QJsonObject>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -187,6 +188,19 @@ void checkPage(const QString &page, const QJsonValue &content, CheckedProfile &c
             const QString name = page + u'.' + it.key();
             checked.faults << QStringLiteral("%1: unknown key; did you mean \"%2\"?")
                                   .arg(name, nearestName(name, allKeyNames()));
+            continue;
+        }
+        const QStringList items = allowedItems(*key);
+        if (it.value().isDouble() && !items.isEmpty()) {
+            // An item by its position: for items whose text another item shows too.
+            const double at = it.value().toDouble();
+            if (at != std::floor(at) || at < 0 || at >= double(items.size()))
+                checked.faults << QStringLiteral("%1: %2 is no item's position; allowed: 0 to %3")
+                                      .arg(fullName(*key))
+                                      .arg(at)
+                                      .arg(items.size() - 1);
+            else
+                checked.settings << ProfileSetting{key, items.at(qsizetype(at)), int(at)};
             continue;
         }
         if (!it.value().isString()) {

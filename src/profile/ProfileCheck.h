@@ -12,7 +12,10 @@ class Form;
 struct ProfileSetting
 {
     const ProfileKey *key;
+    // As the window shows it: a field's text, a drop-down's item text.
     QString value;
+    // A drop-down's item by its position, where its text does not tell it from another; else -1.
+    int position = -1;
 };
 
 // A profile file checked as a whole: every setting it holds, or every fault found.

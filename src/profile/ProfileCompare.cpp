@@ -1,27 +1,41 @@
 #include "profile/ProfileCompare.h"
 
 #include "commands/CommandTable.h"
-#include "commands/ExchangeState.h"
 #include "commands/HandlerError.h"
-#include "commands/QueryCommands.h"
 #include "commands/TypingRules.h"
 #include "profile/HeadlessForm.h"
-#include "profile/ProfileCheck.h"
 #include "profile/ProfileForm.h"
 #include "profile/ProfileKeys.h"
-#include "replies/ReplyDispatch.h"
+#include "profile/QueryPlan.h"
 
 #include <algorithm>
 
 namespace {
 
-// A number field the command sends as typed ("-1.5" in a list of three) that the
+// The direct-read addresses and coefficients take any text on the page, but the
+// collector keeps them as numbers filled to their width ("1" comes back "00001").
+// clang-format off
+constexpr const char *filledByCollector[] = {
+    "MAD1MADR", "MAD2MADR", "MAD3MADR", "MAD4MADR", "MPD1MADR", "MPD2MADR", "MPD3MADR",
+    "MAD1XS",   "MAD2XS",   "MAD3XS",   "MAD4XS",   "MPD1XS",   "MPD2XS",   "MPD3XS",
+};
+// clang-format on
+
+bool keptAsNumber(const ProfileKey &key)
+{
+    if (std::any_of(std::begin(filledByCollector), std::end(filledByCollector),
+                    [&key](const char *control) { return qstrcmp(control, key.control) == 0; }))
+        return true;
+    const TypingRule *rule = typingRuleOf(QLatin1String(key.control));
+    return rule && (rule->characters == TypedCharacters::Digits ||
+                    rule->characters == TypedCharacters::SignedDecimal);
+}
+
+// A number the command sends as typed ("-1.5" in a list of three) that the
 // collector keeps filled to its width ("-01.5"): the same number is the same value.
 bool sameNumber(const HeadlessForm &collector, const ProfileSetting &setting)
 {
-    const TypingRule *rule = typingRuleOf(QLatin1String(setting.key->control));
-    if (!rule ||
-        (rule->characters != TypedCharacters::Digits && rule->characters != TypedCharacters::SignedDecimal))
+    if (!keptAsNumber(*setting.key))
         return false;
     bool heldIsNumber = false;
     bool givenIsNumber = false;
@@ -45,43 +59,33 @@ bool holdsSetting(const HeadlessForm &collector, const ProfileSetting &setting)
     }
 }
 
-bool fillsAll(const QByteArray &answer, qint32 replyCode, const QStringList &controls)
+QList<ProfileSetting> settingsNotHeld(const HeadlessForm &collector, const QList<ProfileSetting> &settings)
 {
-    HeadlessForm scratch;
-    ExchangeState exchange;
-    exchange.ExpectedReplyCode = replyCode;
-    exchange.ReplyText = answer;
-    exchange.PiecesSinceParse = {answer};
-    try {
-        parseReply(scratch, exchange);
-    } catch (const HandlerError &) {
-        return false;
+    QList<ProfileSetting> found;
+    for (const ProfileSetting &setting : settings)
+        if (!holdsSetting(collector, setting))
+            found << setting;
+    return found;
+}
+
+Comparison compareWithCollector(const HeadlessForm &collector, const QList<ProfileSetting> &profile,
+                                bool viaGateway)
+{
+    Comparison comparison;
+    for (const ProfileKey &key : profileKeys()) {
+        if (!readableOver(key, viaGateway)) {
+            comparison.unread << fullName(key);
+            continue;
+        }
+        const auto given = std::find_if(profile.begin(), profile.end(),
+                                        [&key](const ProfileSetting &s) { return s.key == &key; });
+        ComparedSetting row{&key, shownValue(collector, key), {}, given != profile.end(), false};
+        if (row.inProfile) {
+            row.profile = given->value;
+            row.differs = !holdsSetting(collector, *given);
+        }
+        comparison.differing += row.differs ? 1 : 0;
+        comparison.rows << row;
     }
-    return std::all_of(controls.begin(), controls.end(),
-                       [&](const QString &control) { return scratch.holds(control); });
-}
-
-QStringList controlsOfQuery(const char *button)
-{
-    QStringList controls;
-    for (const ProfileKey &key : profileKeys())
-        if (qstrcmp(queryOf(key), button) == 0)
-            controls << QLatin1String(key.control);
-    return controls;
-}
-
-std::function<bool(const QByteArray &answer)> wholeSetAnswer(const PlannedCommand &command)
-{
-    if (!command.command.replyCode)
-        return isAcknowledgement;
-    const qint32 code = *command.command.replyCode;
-    const char *query = queryOf(*command.keys.first());
-    if (findCommand(QLatin1String(query))->replyCode != code)
-        for (const CommandRow &row : queryCommands())
-            if (row.replyCode == code)
-                query = row.button;
-    const QStringList controls = controlsOfQuery(query);
-    return [code, controls](const QByteArray &answer) {
-        return isAcknowledgement(answer) || fillsAll(answer, code, controls);
-    };
+    return comparison;
 }

@@ -1,30 +1,41 @@
 #pragma once
 
-#include <QByteArray>
+#include "profile/ProfileCheck.h"
+
+#include <QList>
 #include <QString>
 #include <QStringList>
 
-#include <functional>
-
 class HeadlessForm;
 struct ProfileKey;
-struct ProfileSetting;
-struct PlannedCommand;
 
 // Whether the collector holds the setting as the collector keeps it: the key's "Set"
 // command carries the same bytes built from the collector's values as built from
 // them with the setting's value put in ("42" and "00042" are one station number);
-// a number the command sends as typed is held when the collector holds the same number.
+// a number the collector keeps filled to its width is held when it is the same number.
 bool holdsSetting(const HeadlessForm &collector, const ProfileSetting &setting);
 
-// Whether `answer`, parsed as the answer to the query with `replyCode`, fills
-// every one of `controls`.
-bool fillsAll(const QByteArray &answer, qint32 replyCode, const QStringList &controls);
+// The settings the collector does not hold.
+QList<ProfileSetting> settingsNotHeld(const HeadlessForm &collector, const QList<ProfileSetting> &settings);
 
-// The controls a query fills that a profile holds.
-QStringList controlsOfQuery(const char *button);
+// One row of a comparison: what the collector holds and what the profile gives.
+struct ComparedSetting
+{
+    const ProfileKey *key;
+    QString collector;
+    QString profile;
+    bool inProfile;
+    bool differs;
+};
 
-// When the answer to a setting's command is whole: "OK" or "ERROR", or, for a "Set"
-// answered like a query (a slot's frame by the RS485 page, a slot's bytes by its
-// bytes), every field of the reply it is read as.
-std::function<bool(const QByteArray &answer)> wholeSetAnswer(const PlannedCommand &command);
+struct Comparison
+{
+    // Every key the link can read, in the order of the pages.
+    QList<ComparedSetting> rows;
+    // The keys read over the serial link only, not compared over the gateway.
+    QStringList unread;
+    int differing = 0;
+};
+
+Comparison compareWithCollector(const HeadlessForm &collector, const QList<ProfileSetting> &profile,
+                                bool viaGateway);

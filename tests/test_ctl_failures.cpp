@@ -1,5 +1,6 @@
 // tl380ctl when the line goes wrong: a device that answers OK to everything, answers in
 // two pieces, a collector that vanishes, a stop signal, a full disk, --dry-run.
+#include "CtlProcess.h"
 #include "test_sim_process.h"
 
 #include <QDateTime>
@@ -15,33 +16,6 @@
 using simtest::Simulator;
 
 namespace {
-
-struct Run
-{
-    int status = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-// Runs tl380ctl while this thread's event loop keeps serving (a loopback listener);
-// `during` runs once, `afterMs` after the start.
-Run ctl(const QStringList &arguments, int afterMs = -1, const std::function<void(QProcess &)> &during = {})
-{
-    QProcess process;
-    process.start(QStringLiteral(TL380CTL_PATH), arguments);
-    QElapsedTimer took;
-    took.start();
-    bool done = false;
-    while (process.state() != QProcess::NotRunning && took.elapsed() < 60000) {
-        QTest::qWait(10);
-        if (during && !done && took.elapsed() >= afterMs) {
-            done = true;
-            during(process);
-        }
-    }
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            process.readAllStandardOutput(), process.readAllStandardError()};
-}
 
 QString written(const QTemporaryDir &dir, const char *name, const QByteArray &bytes)
 {
@@ -72,6 +46,8 @@ private slots:
     void okToEverythingIsNoSuccess_data();
     void okToEverythingIsNoSuccess();
     void answersInTwoPiecesAreOneExchange();
+    void answersCutAnywhereReadWhole_data();
+    void answersCutAnywhereReadWhole();
     void writeTwiceSendsNothingTheSecondTime();
     void vanishedCollectorIsLinkError_data();
     void vanishedCollectorIsLinkError();
@@ -115,8 +91,9 @@ void TestCtlFailures::okToEverythingIsNoSuccess()
             peer->write("OK");
         });
     });
-    const Run run = ctl(arguments + QStringList{"--timeout", "0.5", "--gateway",
-                                                QStringLiteral("127.0.0.1:%1").arg(server.serverPort())});
+    const CtlResult run =
+        runCtl(arguments + QStringList{"--timeout", "0.5", "--gateway",
+                                       QStringLiteral("127.0.0.1:%1").arg(server.serverPort())});
     QCOMPARE(run.status, 1);
     QVERIFY2(run.err.contains(named), run.err);
 }
@@ -129,26 +106,57 @@ void TestCtlFailures::answersInTwoPiecesAreOneExchange()
     Simulator sim({QStringLiteral("--fast"), QStringLiteral("--split"), QStringLiteral("150")},
                   dir.filePath(QStringLiteral("tty")));
     const QString profile = written(dir, "p.json", changes);
-    const Run write = ctl({"write", profile, "--serial", sim.link});
+    const CtlResult write = runCtl({"write", profile, "--serial", sim.link});
     QVERIFY2(write.status == 0, write.out + write.err);
     QVERIFY2(write.out.contains("13 changed, 0 already right, 0 failed"), write.out);
-    const Run read = ctl({"read", "system", "gprs", "--serial", sim.link});
+    const CtlResult read = runCtl({"read", "system", "gprs", "--serial", sim.link});
     QCOMPARE(read.status, 0);
     QVERIFY2(read.out.contains("\"station_number\": \"00042\"") && read.out.contains("\"apn\": \"CMNET\""),
              read.out);
-    QCOMPARE(ctl({"diff", profile, "--serial", sim.link}).status, 0);
+    QCOMPARE(runCtl({"diff", profile, "--serial", sim.link}).status, 0);
 }
 
 // The collector is read first; what it holds already is not sent again, compared by
 // the bytes the commands send ("42" is the station number "00042").
+void TestCtlFailures::answersCutAnywhereReadWhole_data()
+{
+    QTest::addColumn<bool>("gateway");
+    QTest::addColumn<QString>("splitMs");
+    // Past the serial framing (100 ms) and the gateway's read wait (300 ms): the halves come apart.
+    QTest::newRow("serial") << false << "150";
+    QTest::newRow("gateway") << true << "450";
+}
+
+// Every answer comes in two pieces, cut in its middle (inside a field or between two):
+// read gives the same profile as from a collector that answers in one.
+void TestCtlFailures::answersCutAnywhereReadWhole()
+{
+    QFETCH(bool, gateway);
+    QFETCH(QString, splitMs);
+    QTemporaryDir dir;
+    Simulator whole({QStringLiteral("--fast")}, dir.filePath(QStringLiteral("one")));
+    Simulator cut({QStringLiteral("--fast"), QStringLiteral("--split"), splitMs},
+                  dir.filePath(QStringLiteral("two")));
+    auto link = [gateway](const Simulator &sim) {
+        return gateway ? QStringList{"--gateway", QStringLiteral("127.0.0.1:%1").arg(sim.port)}
+                       : QStringList{"--serial", sim.link};
+    };
+    const CtlResult expected = runCtl(QStringList{"read"} + link(whole));
+    const CtlResult read = runCtl(QStringList{"read"} + link(cut));
+    QCOMPARE(read.status, 0);
+    QVERIFY(read.out.contains("\"slot1_command\""));
+    QCOMPARE(read.out, expected.out);
+}
+
 void TestCtlFailures::writeTwiceSendsNothingTheSecondTime()
 {
     QTemporaryDir dir;
     Simulator sim({QStringLiteral("--fast")}, dir.filePath(QStringLiteral("tty")));
     const QString profile = written(dir, "p.json", changes);
-    QCOMPARE(ctl(QStringList{"write", profile} + gatewayOf(sim)).status, 0);
+    QCOMPARE(runCtl(QStringList{"write", profile} + gatewayOf(sim)).status, 0);
     const QString trace = dir.filePath(QStringLiteral("trace.txt"));
-    const Run again = ctl(QStringList{"write", profile, "--json", "--trace", trace} + gatewayOf(sim));
+    const CtlResult again =
+        runCtl(QStringList{"write", profile, "--json", "--trace", trace} + gatewayOf(sim));
     QCOMPARE(again.status, 0);
     QFile sent(trace);
     QVERIFY(sent.open(QIODevice::ReadOnly));
@@ -182,7 +190,7 @@ void TestCtlFailures::vanishedCollectorIsLinkError()
     arguments.replaceInStrings(QStringLiteral("PROFILE"), written(dir, "p.json", changes));
     arguments.replaceInStrings(QStringLiteral("OUT"), out);
     arguments += gateway ? gatewayOf(*sim) : QStringList{"--serial", sim->link};
-    const Run run = ctl(arguments, 1500, [&sim](QProcess &) { sim.reset(); });
+    const CtlResult run = runCtl(arguments, 1500, [&sim](QProcess &) { sim.reset(); });
     QCOMPARE(run.status, 3);
     QVERIFY2(run.err.contains(message), run.err);
     QFile records(out);
@@ -210,8 +218,8 @@ void TestCtlFailures::historyCutOffIsLinkError()
             peer->disconnectFromHost();
         });
     });
-    const Run run = ctl({"history", "--from", "2026-01-02 03:04", "--count", "5", "--json", "--gateway",
-                         QStringLiteral("127.0.0.1:%1").arg(server.serverPort())});
+    const CtlResult run = runCtl({"history", "--from", "2026-01-02 03:04", "--count", "5", "--json",
+                                  "--gateway", QStringLiteral("127.0.0.1:%1").arg(server.serverPort())});
     QCOMPARE(run.status, 3);
     QVERIFY2(run.err.contains("the gateway closed the connection; 2 whole records kept"), run.err);
     QCOMPARE(run.out, QByteArray("{\"REC\":\"001\",\"TM\":\"26-01-02 03:15\",\"V\":\"12.5\"}\n"
@@ -224,22 +232,22 @@ void TestCtlFailures::stopSignalEndsWriteBetweenExchanges()
     QTemporaryDir dir;
     Simulator sim({}, dir.filePath(QStringLiteral("tty")));
     const QString profile = written(dir, "p.json", changes);
-    const Run stopped = ctl({"write", profile, "--serial", sim.link}, 1200,
-                            [](QProcess &p) { ::kill(pid_t(p.processId()), SIGINT); });
+    const CtlResult stopped = runCtl({"write", profile, "--serial", sim.link}, 1200,
+                                     [](QProcess &p) { ::kill(pid_t(p.processId()), SIGINT); });
     QCOMPARE(stopped.status, 5);
     QVERIFY2(stopped.err.contains("stopped by a signal; written: system.station_number"), stopped.err);
     QVERIFY2(stopped.err.contains("not written: ") && stopped.out.contains(": not written\n"), stopped.err);
-    const Run rest = ctl({"write", profile, "--serial", sim.link});
+    const CtlResult rest = runCtl({"write", profile, "--serial", sim.link});
     QCOMPARE(rest.status, 0);
     QVERIFY2(rest.out.contains(" already right, 0 failed") && !rest.out.startsWith("0 changed"), rest.out);
-    QCOMPARE(ctl({"diff", profile, "--serial", sim.link}).out, QByteArray());
+    QCOMPARE(runCtl({"diff", profile, "--serial", sim.link}).out, QByteArray());
 }
 
 void TestCtlFailures::fullDiskIsFailure()
 {
     QTemporaryDir dir;
     Simulator sim({QStringLiteral("--fast")}, dir.filePath(QStringLiteral("tty")));
-    const Run toFile = ctl({"read", "system", "-o", "/dev/full", "--serial", sim.link});
+    const CtlResult toFile = runCtl({"read", "system", "-o", "/dev/full", "--serial", sim.link});
     QCOMPARE(toFile.status, 4);
     QVERIFY2(toFile.err.contains("-o /dev/full: cannot write"), toFile.err);
     QProcess redirected;
@@ -265,7 +273,7 @@ void TestCtlFailures::dryRunSendsNoByte()
                                       {"send", "PPPPPP#CHEACK1#"},
                                       {"reset", "--yes"}};
     for (const QStringList &command : commands) {
-        const Run run = ctl(command + QStringList{"--dry-run", "--serial", sim.link});
+        const CtlResult run = runCtl(command + QStringList{"--dry-run", "--serial", sim.link});
         QVERIFY2(run.status == 0 && !run.out.isEmpty(), qPrintable(command.first() + run.err));
     }
     QTest::qWait(300);
@@ -297,7 +305,7 @@ void TestCtlFailures::usageErrorSendsNothing()
     QTemporaryDir dir;
     Simulator sim({QStringLiteral("--fast")}, dir.filePath(QStringLiteral("tty")));
     const QString trace = dir.filePath(QStringLiteral("trace.txt"));
-    const Run run = ctl(arguments + QStringList{"--trace", trace, "--serial", sim.link});
+    const CtlResult run = runCtl(arguments + QStringList{"--trace", trace, "--serial", sim.link});
     QCOMPARE(run.status, 2);
     QVERIFY2(run.err.contains(message), run.err);
     QCOMPARE(QFileInfo(trace).size(), 0);
@@ -308,7 +316,7 @@ void TestCtlFailures::noRecordIsNoRecord()
 {
     QTemporaryDir dir;
     Simulator sim({QStringLiteral("--fast")}, dir.filePath(QStringLiteral("tty")));
-    const Run run = ctl(
+    const CtlResult run = runCtl(
         {"history", "--from", "2049-01-01 00:00", "--count", "5", "--timeout", "0.3", "--serial", sim.link});
     QCOMPARE(run.status, 0);
     QCOMPARE(run.out, QByteArray());
@@ -320,8 +328,8 @@ void TestCtlFailures::retriesRecoverDroppedCommands()
 {
     QTemporaryDir dir;
     Simulator sim({QStringLiteral("--fast"), QStringLiteral("--drop")}, dir.filePath(QStringLiteral("tty")));
-    const Run run =
-        ctl({"read", "system", "channels", "--retries", "1", "--timeout", "0.5", "--serial", sim.link});
+    const CtlResult run =
+        runCtl({"read", "system", "channels", "--retries", "1", "--timeout", "0.5", "--serial", sim.link});
     QVERIFY2(run.status == 0, run.err);
     QVERIFY(run.out.contains("\"station_number\": \"00012\""));
 }
@@ -333,7 +341,7 @@ void TestCtlFailures::serialOnlySettingsSkippedOverGateway()
     Simulator sim({QStringLiteral("--fast")}, dir.filePath(QStringLiteral("tty")));
     const QString profile =
         written(dir, "p.json", R"({"system": {"station_number": "7"}, "gprs": {"apn": "x", "user": "u"}})");
-    const Run run = ctl(QStringList{"write", profile, "--skip-serial-only"} + gatewayOf(sim));
+    const CtlResult run = runCtl(QStringList{"write", profile, "--skip-serial-only"} + gatewayOf(sim));
     QVERIFY2(run.status == 0, run.err);
     QVERIFY2(run.err.contains("skipped, set over the serial link only: gprs.apn, gprs.user"), run.err);
     QVERIFY2(run.out.endsWith("1 changed, 0 already right, 0 failed\n"), run.out);
@@ -346,8 +354,8 @@ void TestCtlFailures::timeoutIsSilenceNotWholeAnswer()
     Simulator sim({}, dir.filePath(QStringLiteral("tty")));
     const QString from =
         QDateTime::currentDateTime().addSecs(-20 * 3600).toString(QStringLiteral("yyyy-MM-dd HH:mm"));
-    const Run run =
-        ctl({"history", "--from", from, "--count", "20", "--timeout", "0.5", "--serial", sim.link});
+    const CtlResult run =
+        runCtl({"history", "--from", from, "--count", "20", "--timeout", "0.5", "--serial", sim.link});
     QVERIFY2(run.status == 0, run.err);
     QCOMPARE(run.out.count('\n'), 20);
 }
@@ -355,7 +363,7 @@ void TestCtlFailures::timeoutIsSilenceNotWholeAnswer()
 // The port library opens a bare name in /dev, whatever the working folder holds: said so.
 void TestCtlFailures::bareSerialNameIsLookedForInDev()
 {
-    const Run run = ctl({"test", "--serial", "ttyNoSuchAdapter"});
+    const CtlResult run = runCtl({"test", "--serial", "ttyNoSuchAdapter"});
     QCOMPARE(run.status, 3);
     QVERIFY2(
         run.err.contains("ttyNoSuchAdapter: cannot open (opened as /dev/ttyNoSuchAdapter): no such device"),

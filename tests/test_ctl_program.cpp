@@ -1,4 +1,5 @@
 // tl380ctl against the simulator program, over the pseudo-terminal and over the gateway.
+#include "CtlProcess.h"
 #include "test_sim_process.h"
 
 #include <QElapsedTimer>
@@ -11,22 +12,6 @@
 using simtest::Simulator;
 
 namespace {
-
-struct Run
-{
-    int status = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-Run ctl(const QStringList &arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral(TL380CTL_PATH), arguments);
-    process.waitForFinished(60000);
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            process.readAllStandardOutput(), process.readAllStandardError()};
-}
 
 QStringList linkOf(const Simulator &sim, bool gateway)
 {
@@ -86,25 +71,25 @@ void TestCtlProgram::readWriteDiff()
         "channels": {"ad5_source": "3 Direct Read RS485 Channel MAD3", "ain2_upper": "-1.50", "ain2_lower": "00002", "ain2_start": "00003"},
         "rs485": {"baud_rate": "19200", "parity": "Even", "stop_bits": "2 bit"},
         "slots": {"slot1_enable": "1-Open", "slot1_command": "0A0B"}})";
-    const Run changed =
-        ctl(QStringList{"write", written(dir, "changes.json", changes)} + linkOf(first, gateway));
+    const CtlResult changed =
+        runCtl(QStringList{"write", written(dir, "changes.json", changes)} + linkOf(first, gateway));
     QVERIFY2(changed.status == 0, changed.out + changed.err);
 
     const QString profile = dir.filePath(QStringLiteral("profile.json"));
-    const Run read = ctl(QStringList{"read", "-o", profile} + linkOf(first, gateway));
+    const CtlResult read = runCtl(QStringList{"read", "-o", profile} + linkOf(first, gateway));
     QCOMPARE(read.status, 0);
     const QJsonObject pages = QJsonDocument::fromJson(contentOf(profile)).object();
     QCOMPARE(pages[QStringLiteral("system")][QStringLiteral("station_number")].toString(),
              QStringLiteral("00321"));
     QCOMPARE(pages.contains(QStringLiteral("gprs")), !gateway);
 
-    const Run before = ctl(QStringList{"diff", profile} + linkOf(second, gateway));
+    const CtlResult before = runCtl(QStringList{"diff", profile} + linkOf(second, gateway));
     QCOMPARE(before.status, 1);
     QVERIFY(before.out.contains("system.station_number: collector \"00012\", profile \"00321\""));
 
-    const Run write = ctl(QStringList{"write", profile} + linkOf(second, gateway));
+    const CtlResult write = runCtl(QStringList{"write", profile} + linkOf(second, gateway));
     QVERIFY2(write.status == 0, write.out + write.err);
-    const Run diff = ctl(QStringList{"diff", profile} + linkOf(second, gateway));
+    const CtlResult diff = runCtl(QStringList{"diff", profile} + linkOf(second, gateway));
     QCOMPARE(diff.status, 0);
     QCOMPARE(diff.out, QByteArray());
 }
@@ -168,8 +153,8 @@ void TestCtlProgram::profileFaultSendsNothing()
     QTemporaryDir dir;
     Simulator sim({QStringLiteral("--fast")}, dir.filePath(QStringLiteral("tty")));
     const QString trace = dir.filePath(QStringLiteral("trace.txt"));
-    const Run run =
-        ctl(QStringList{"write", written(dir, "p.json", profile), "--trace", trace} + linkOf(sim, gateway));
+    const CtlResult run = runCtl(QStringList{"write", written(dir, "p.json", profile), "--trace", trace} +
+                                 linkOf(sim, gateway));
     QCOMPARE(run.status, 2);
     QVERIFY2(run.err.contains(message), run.err);
     QCOMPARE(contentOf(trace), QByteArray());
@@ -191,9 +176,9 @@ void TestCtlProgram::historyKeepsEveryRecord()
     // The simulator keeps a record every 15 minutes up to its start.
     const QString from =
         QDateTime::currentDateTime().addSecs(-20 * 3600).toString(QStringLiteral("yyyy-MM-dd HH:mm"));
-    const Run run =
-        ctl(QStringList{"history", "--from", from, "--count", "80", "--timeout", "1", "-o", file} +
-            linkOf(sim, gateway));
+    const CtlResult run =
+        runCtl(QStringList{"history", "--from", from, "--count", "80", "--timeout", "1", "-o", file} +
+               linkOf(sim, gateway));
     QVERIFY2(run.status == 0, run.err);
     const QList<QByteArray> records = contentOf(file).trimmed().split('\n');
     QCOMPARE(records.size(), 80);
@@ -208,7 +193,7 @@ void TestCtlProgram::droppedCommandIsLinkError()
     Simulator sim({QStringLiteral("--fast"), QStringLiteral("--drop")}, dir.filePath(QStringLiteral("tty")));
     QElapsedTimer took;
     took.start();
-    const Run run = ctl({"read", "system", "channels", "--timeout", "1", "--serial", sim.link});
+    const CtlResult run = runCtl({"read", "system", "channels", "--timeout", "1", "--serial", sim.link});
     QCOMPARE(run.status, 3);
     QVERIFY2(run.err.contains(sim.link.toUtf8() + ": no answer within 1 s"), run.err);
     QVERIFY2(took.elapsed() < 3000, QByteArray::number(took.elapsed()));
@@ -219,8 +204,8 @@ void TestCtlProgram::traceHoldsEachExchangeInOrder()
     QTemporaryDir dir;
     Simulator sim({QStringLiteral("--fast")}, dir.filePath(QStringLiteral("tty")));
     const QString trace = dir.filePath(QStringLiteral("trace.txt"));
-    QCOMPARE(ctl({"read", "system", "channels", "--trace", trace, "--gateway",
-                  QStringLiteral("127.0.0.1:%1").arg(sim.port)})
+    QCOMPARE(runCtl({"read", "system", "channels", "--trace", trace, "--gateway",
+                     QStringLiteral("127.0.0.1:%1").arg(sim.port)})
                  .status,
              0);
     const QList<QByteArray> lines = contentOf(trace).split('\n');

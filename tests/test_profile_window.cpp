@@ -1,11 +1,12 @@
 // The window's profile actions against the simulator program, over the pseudo-terminal and over the gateway.
+#include "CtlProcess.h"
 #include "MessageBoxes.h"
-#include "PageWindow.h"
+#include "SimWindowRig.h"
 #include "app/ProfileActions.h"
 #include "profile/ProfileKeys.h"
-#include "test_sim_process.h"
 
 #include <QDropEvent>
+#include <QElapsedTimer>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QMimeData>
@@ -19,71 +20,18 @@
 
 #include <optional>
 
-using simtest::Simulator;
+#include <sys/stat.h>
 
 namespace {
 
-enum class Via { Serial, Gateway };
-
-// The simulator, logging what it receives, and a window that reaches it over one link.
-struct Rig
+// tl380ctl reads the collector into a profile, before the window holds the link.
+QJsonObject ctlRead(const SimWindowRig &rig, const char *name, std::optional<Via> over = {})
 {
-    QTemporaryDir dir;
-    Simulator sim;
-    Via via;
-    std::unique_ptr<PageWindow> w;
-    QByteArray log;
-
-    explicit Rig(Via link) : sim({"--log"}, dir.filePath(QStringLiteral("ttyTL380"))), via(link) {}
-
-    QStringList linkWords(std::optional<Via> over = {}) const
-    {
-        return over.value_or(via) == Via::Serial
-                   ? QStringList{"--serial", sim.link}
-                   : QStringList{"--gateway", QStringLiteral("127.0.0.1:%1").arg(sim.port)};
-    }
-    QString path(const char *name) const { return dir.filePath(QLatin1String(name)); }
-
-    // tl380ctl reads the collector into a profile, before the window holds the link.
-    QJsonObject ctlRead(const char *name, std::optional<Via> over = {})
-    {
-        QProcess ctl;
-        ctl.start(QStringLiteral(TL380CTL_PATH), QStringList{"read", "-o", path(name)} + linkWords(over));
-        ctl.waitForFinished(30000);
-        QFile file(path(name));
-        file.open(QIODevice::ReadOnly);
-        return QJsonDocument::fromJson(file.readAll()).object();
-    }
-    void connectWindow()
-    {
-        w = std::make_unique<PageWindow>();
-        QTest::qWait(250);
-        if (via == Via::Serial) {
-            w->pick("ComboBox2", 0);
-            w->get<QComboBox>("SPREALCOM")->setEditText(sim.link);
-            w->get<QPushButton>("Button10")->click();
-        } else {
-            w->pick("ComboBox2", 1);
-            w->get<QLineEdit>("Edit6")->setText(QStringLiteral("127.0.0.1"));
-            w->get<QLineEdit>("Edit34")->setText(QString::number(sim.port));
-            w->get<QPushButton>("Button13")->click();
-            QTRY_COMPARE_WITH_TIMEOUT(w->shown("Label146"), QStringLiteral("Connected"), 3000);
-        }
-        QTest::qWait(100);
-    }
-    ProfileActions &actions() { return w->form.profiles(); }
-    // The set commands the simulator has received since the last call.
-    QStringList setsReceived()
-    {
-        log += sim.process().readAllStandardError();
-        QStringList sets;
-        for (const QByteArray &line : log.split('\n'))
-            if (line.contains(" <- ") && line.contains("SET"))
-                sets << QString::fromLatin1(line.mid(line.indexOf(" <- ") + 4));
-        log.clear();
-        return sets;
-    }
-};
+    runCtl(QStringList{"read", "-o", rig.path(name)} + rig.linkWords(over));
+    QFile file(rig.path(name));
+    file.open(QIODevice::ReadOnly);
+    return QJsonDocument::fromJson(file.readAll()).object();
+}
 
 void writeJson(const QString &path, const QJsonObject &profile)
 {
@@ -118,8 +66,6 @@ const QStringList threeKeys{"channels.din1_mode", "system.station_number", "syst
 
 } // namespace
 
-Q_DECLARE_METATYPE(Via)
-
 class ProfileWindowTest : public QObject
 {
     Q_OBJECT
@@ -150,8 +96,8 @@ private slots:
 
     void open_then_save_gives_back_the_file()
     {
-        Rig rig(Via::Serial);
-        rig.ctlRead("read.json");
+        SimWindowRig rig(Via::Serial);
+        ctlRead(rig, "read.json");
         PageWindow w;
         QVERIFY(w.form.profiles().openFile(rig.path("read.json")));
         QVERIFY(w.form.profiles().saveFile(rig.path("saved.json")));
@@ -206,8 +152,8 @@ private slots:
     void compare_marks_exactly_the_changed_rows()
     {
         QFETCH(Via, via);
-        Rig rig(via);
-        const QJsonObject held = rig.ctlRead("read.json");
+        SimWindowRig rig(via);
+        const QJsonObject held = ctlRead(rig, "read.json");
         writeJson(rig.path("site.json"), changed(held, threeKeys));
         rig.connectWindow();
         QVERIFY(rig.actions().openFile(rig.path("site.json")));
@@ -246,8 +192,8 @@ private slots:
     void write_sends_only_what_differs()
     {
         QFETCH(Via, via);
-        Rig rig(via);
-        writeJson(rig.path("site.json"), changed(rig.ctlRead("read.json"), threeKeys));
+        SimWindowRig rig(via);
+        writeJson(rig.path("site.json"), changed(ctlRead(rig, "read.json"), threeKeys));
         rig.connectWindow();
         QVERIFY(rig.actions().openFile(rig.path("site.json")));
         rig.setsReceived();
@@ -264,9 +210,9 @@ private slots:
 
     void write_over_the_gateway_skips_and_names_serial_only_settings()
     {
-        Rig rig(Via::Gateway);
+        SimWindowRig rig(Via::Gateway);
         writeJson(rig.path("site.json"),
-                  changed(rig.ctlRead("read.json", Via::Serial), {"system.station_number"}));
+                  changed(ctlRead(rig, "read.json", Via::Serial), {"system.station_number"}));
         rig.connectWindow();
         QVERIFY(rig.actions().openFile(rig.path("site.json")));
         rig.setsReceived();
@@ -280,11 +226,11 @@ private slots:
 
     void cancel_leaves_a_summary_of_what_was_sent()
     {
-        Rig rig(Via::Serial);
+        SimWindowRig rig(Via::Serial);
         const QStringList six{"gprs.centre_port",      "gprs.heartbeat",
                               "gprs.redial",           "system.power_output_delay",
                               "system.station_number", "system.transmission_cycle"};
-        writeJson(rig.path("site.json"), changed(rig.ctlRead("read.json"), six));
+        writeJson(rig.path("site.json"), changed(ctlRead(rig, "read.json"), six));
         rig.connectWindow();
         QVERIFY(rig.actions().openFile(rig.path("site.json")));
         rig.setsReceived();
@@ -306,10 +252,65 @@ private slots:
         QVERIFY(boxTexts().first().contains(QLatin1String("3 written but not read back")));
     }
 
+    void gateway_reset_during_write_ends_it_and_leaves_the_window_usable()
+    {
+        // Half an answer to the first read, then the connection is reset.
+        ScriptedCollector gateway([](const QByteArray &) {
+            return QByteArrayList{"TQ1:00001;TM:25", ScriptedCollector::Reset};
+        });
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("site.json"));
+        writeJson(path, QJsonObject{{"system", QJsonObject{{"station_number", "00042"}}}});
+        PageWindow w;
+        QTest::qWait(250);
+        w.pick("ComboBox2", 1);
+        w.get<QLineEdit>("Edit6")->setText(QStringLiteral("127.0.0.1"));
+        w.get<QLineEdit>("Edit34")->setText(gateway.gateway().last().section(u':', 1));
+        w.get<QPushButton>("Button13")->click();
+        QTRY_COMPARE_WITH_TIMEOUT(w.shown("Label146"), QStringLiteral("Connected"), 3000);
+        ProfileActions &actions = w.form.profiles();
+        QVERIFY(actions.openFile(path));
+        actions.write();
+        QVERIFY(!actions.running());
+        QCOMPARE(actions.written().ending, Ending::LinkLost);
+        QCOMPARE(actions.written().names(Outcome::NotWritten), QStringList{"system.station_number"});
+        QVERIFY(boxTexts().join(u' ').contains(QLatin1String("The write ended early")));
+        QVERIFY(!w.form.findChild<QProgressDialog *>(QStringLiteral("ProfileProgress")));
+        w.form.close();
+        QVERIFY(!w.form.isVisible());
+    }
+
+    void saved_from_the_start_up_state_opens_again()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("start.json"));
+        PageWindow w;
+        w.get<QLineEdit>("Edit7")->setText(QStringLiteral("123")); // its page waits for the link mode
+        QVERIFY(w.form.profiles().saveFile(path));
+        closeBoxes();
+        QVERIFY(w.form.profiles().openFile(path));
+        QCOMPARE(w.shown("Edit7"), QStringLiteral("123"));
+        const CtlResult dry = runCtl({"write", path, "--dry-run", "--serial", "/dev/null"});
+        QVERIFY2(dry.status == 0, dry.err);
+    }
+
+    void a_fifo_is_no_profile_and_does_not_hold_the_window()
+    {
+        QTemporaryDir dir;
+        const QByteArray fifo = QFile::encodeName(dir.filePath(QStringLiteral("pipe.json")));
+        QCOMPARE(::mkfifo(fifo.constData(), 0600), 0);
+        PageWindow w;
+        QElapsedTimer took;
+        took.start();
+        QVERIFY(!w.form.profiles().openFile(QFile::decodeName(fifo)));
+        QVERIFY(took.elapsed() < 1000);
+        QVERIFY(boxTexts().join(u' ').contains(QLatin1String("not a file")));
+    }
+
     void closing_asks_first_and_closes_after_the_exchange_in_flight()
     {
-        Rig rig(Via::Serial);
-        writeJson(rig.path("site.json"), changed(rig.ctlRead("read.json"), threeKeys));
+        SimWindowRig rig(Via::Serial);
+        writeJson(rig.path("site.json"), changed(ctlRead(rig, "read.json"), threeKeys));
         rig.connectWindow();
         QVERIFY(rig.actions().openFile(rig.path("site.json")));
         QTimer watch;

@@ -6,27 +6,22 @@
 
 namespace {
 
-constexpr Outcome everyOutcome[] = {Outcome::Changed,     Outcome::AlreadyRight, Outcome::Failed,
-                                    Outcome::NotReadBack, Outcome::NotWritten,   Outcome::Uncertain};
-
-QString jsonName(Outcome outcome)
+// clang-format off
+struct OutcomeName
 {
-    switch (outcome) {
-    case Outcome::Changed:
-        return QStringLiteral("changed");
-    case Outcome::AlreadyRight:
-        return QStringLiteral("already_right");
-    case Outcome::Failed:
-        return QStringLiteral("failed");
-    case Outcome::NotReadBack:
-        return QStringLiteral("written");
-    case Outcome::NotWritten:
-        return QStringLiteral("not_written");
-    case Outcome::Uncertain:
-        return QStringLiteral("uncertain");
-    }
-    return {};
-}
+    Outcome outcome;
+    const char *said;
+    const char *json;
+};
+constexpr OutcomeName outcomeNames[] = {
+    {Outcome::Changed,      "changed",                   "changed"},
+    {Outcome::AlreadyRight, "already right",             "already_right"},
+    {Outcome::Failed,       "failed",                    "failed"},
+    {Outcome::NotReadBack,  "written but not read back", "written"},
+    {Outcome::NotWritten,   "not written",               "not_written"},
+    {Outcome::Uncertain,    "uncertain",                 "uncertain"},
+};
+// clang-format on
 
 QString listed(const QStringList &names)
 {
@@ -46,32 +41,21 @@ QStringList WriteResult::names(Outcome outcome) const
 
 QString outcomeName(Outcome outcome)
 {
-    switch (outcome) {
-    case Outcome::Changed:
-        return QStringLiteral("changed");
-    case Outcome::AlreadyRight:
-        return QStringLiteral("already right");
-    case Outcome::Failed:
-        return QStringLiteral("failed");
-    case Outcome::NotReadBack:
-        return QStringLiteral("written but not read back");
-    case Outcome::NotWritten:
-        return QStringLiteral("not written");
-    case Outcome::Uncertain:
-        return QStringLiteral("uncertain");
-    }
+    for (const OutcomeName &name : outcomeNames)
+        if (name.outcome == outcome)
+            return QLatin1String(name.said);
     return {};
 }
 
 QString countsLine(const WriteResult &result)
 {
     QStringList parts;
-    for (const Outcome outcome : everyOutcome) {
+    for (const auto &[outcome, said, json] : outcomeNames) {
         const int n = result.count(outcome);
         // The first three are always said; the others when they occurred.
         if (n > 0 || outcome == Outcome::Changed || outcome == Outcome::AlreadyRight ||
             outcome == Outcome::Failed)
-            parts << QStringLiteral("%1 %2").arg(n).arg(outcomeName(outcome));
+            parts << QStringLiteral("%1 %2").arg(n).arg(QLatin1String(said));
     }
     return parts.join(QStringLiteral(", "));
 }
@@ -100,8 +84,8 @@ QString summaryText(const WriteResult &result)
 QJsonObject summaryJson(const WriteResult &result)
 {
     QJsonObject object;
-    for (const Outcome outcome : everyOutcome)
-        object.insert(jsonName(outcome), QJsonArray::fromStringList(result.names(outcome)));
+    for (const OutcomeName &name : outcomeNames)
+        object.insert(QLatin1String(name.json), QJsonArray::fromStringList(result.names(name.outcome)));
     object.insert(QStringLiteral("skipped"), QJsonArray::fromStringList(result.skipped));
     if (result.ending != Ending::Completed)
         object.insert(QStringLiteral("stopped"), result.why);

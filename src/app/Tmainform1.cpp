@@ -7,6 +7,7 @@
 #include "app/WindowHeader.h"
 #include "commands/CommandTable.h"
 #include "commands/ExchangeState.h"
+#include "commands/Gbk.h"
 #include "link/SerialPortNames.h"
 #include "link/SerialReceive.h"
 #include "link/TComm.h"
@@ -198,8 +199,7 @@ void Tmainform1::closeEvent(QCloseEvent *event)
     // Asked without a loop of its own: the action goes on while the question waits.
     auto *box = new QMessageBox(
         QMessageBox::Question, windowTitle(),
-        QStringLiteral(
-            "A profile action is running. Stop it once the collector has answered and close the window?"),
+        tr("A profile action is running. Stop it once the collector has answered and close the window?"),
         QMessageBox::Yes | QMessageBox::No, this);
     box->setObjectName(QStringLiteral("CloseQuestion"));
     box->setAttribute(Qt::WA_DeleteOnClose);
@@ -246,7 +246,7 @@ void Tmainform1::ComboBox2Change()
 void Tmainform1::Button10Click()
 {
     if (!m_exchange.PortOpen) {
-        m_form.setText(QStringLiteral("Button10"), "Close");
+        m_form.setText(QStringLiteral("Button10"), toGbk(tr("Close")));
         m_exchange.PortOpen = true;
         Comm1->ClosePort();
         Comm1->CommName = findChild<QComboBox *>(QStringLiteral("SPREALCOM"))->currentText();
@@ -254,7 +254,7 @@ void Tmainform1::Button10Click()
         m_form.setEnabled(QStringLiteral("Button19"), true);
         m_form.setEnabled(QStringLiteral("Button14"), true);
     } else {
-        m_form.setText(QStringLiteral("Button10"), "Open");
+        m_form.setText(QStringLiteral("Button10"), toGbk(tr("Open")));
         m_exchange.PortOpen = false;
         Comm1->ClosePort();
         m_form.setEnabled(QStringLiteral("Button14"), false);

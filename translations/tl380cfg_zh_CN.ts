@@ -342,6 +342,241 @@ Exit status: 0 closed normally; 1 no GBK codec; 2 usage error.</source>
     </message>
 </context>
 <context>
+    <name>DropDownItems</name>
+    <message>
+        <source>COM Serial Communication</source>
+        <translation>COM串口通讯</translation>
+    </message>
+    <message>
+        <source>IP Network Communication</source>
+        <translation>IP网络通讯</translation>
+    </message>
+    <message>
+        <source>0 Close</source>
+        <translation>0 关闭</translation>
+    </message>
+    <message>
+        <source>1 Analog Current Acquisition AIN1</source>
+        <translation>1 模拟电流采集 AIN1</translation>
+    </message>
+    <message>
+        <source>2 Analog Current Acquisition AIN2</source>
+        <translation>2 模拟电流采集 AIN2</translation>
+    </message>
+    <message>
+        <source>3 Direct Read RS485 Channel MAD3</source>
+        <translation>3 RS485直读通道 MAD3</translation>
+    </message>
+    <message>
+        <source>4 Direct Read RS485 Channel MAD4</source>
+        <translation>4 RS485直读通道 MAD4</translation>
+    </message>
+    <message>
+        <source>5 Direct Read RS485 Channel MAD5</source>
+        <translation>5 RS485直读通道 MAD5</translation>
+    </message>
+    <message>
+        <source>6 Direct Read RS485 Channel MAD6</source>
+        <translation>6 RS485直读通道 MAD6</translation>
+    </message>
+    <message>
+        <source>7 Analog Current Acquisition AIN3</source>
+        <translation>7 模拟电流采集 AIN3</translation>
+    </message>
+    <message>
+        <source>8 Analog Current Acquisition AIN4</source>
+        <translation>8 模拟电流采集 AIN4</translation>
+    </message>
+    <message>
+        <source>9 Power Supply Voltage</source>
+        <translation>9 供电电压</translation>
+    </message>
+    <message>
+        <source>1-IN1 Channel Pulse Totalizer</source>
+        <translation>1-IN1通道脉冲累计</translation>
+    </message>
+    <message>
+        <source>2-IN2 Channel Pulse Totalizer</source>
+        <translation>2-IN2通道脉冲累计</translation>
+    </message>
+    <message>
+        <source>3-RS485 Direct Read Totalizer 1 (MPU3)</source>
+        <translation>3-RS485直读累计量1 (MPU3)</translation>
+    </message>
+    <message>
+        <source>4-RS485 Direct Read Totalizer 2 (MPU4)</source>
+        <translation>4-RS485直读累计量2 (MPU4)</translation>
+    </message>
+    <message>
+        <source>5-RS485 Direct Read Totalizer 3 (MPU5)</source>
+        <translation>5-RS485直读累计量3 (MPU5)</translation>
+    </message>
+    <message>
+        <source>Digital Signal</source>
+        <translation>开关量</translation>
+    </message>
+    <message>
+        <source>Pulse Counting</source>
+        <translation>脉冲计数</translation>
+    </message>
+    <message>
+        <source>0-Close</source>
+        <translation>0-关闭</translation>
+    </message>
+    <message>
+        <source>1-Open</source>
+        <translation>1-开启</translation>
+    </message>
+    <message>
+        <source>0_Close</source>
+        <translation>0_关闭</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>开启</translation>
+    </message>
+    <message>
+        <source>0-Float（4321）</source>
+        <translation>0-浮点数（4321）</translation>
+    </message>
+    <message>
+        <source>1-Float（2143）</source>
+        <translation>1-浮点数（2143）</translation>
+    </message>
+    <message>
+        <source>2-Float（1234）</source>
+        <translation>2-浮点数（1234）</translation>
+    </message>
+    <message>
+        <source>3-Unsigned int(4321)</source>
+        <translation>3-无符号整数(4321)</translation>
+    </message>
+    <message>
+        <source>4-Unsigned int(2143)</source>
+        <translation>4-无符号整数(2143)</translation>
+    </message>
+    <message>
+        <source>5-Unsigned int(1234)</source>
+        <translation>5-无符号整数(1234)</translation>
+    </message>
+    <message>
+        <source>6-Signed int(4321)</source>
+        <translation>6-有符号整数(4321)</translation>
+    </message>
+    <message>
+        <source>7-Signed int(2143)</source>
+        <translation>7-有符号整数(2143)</translation>
+    </message>
+    <message>
+        <source>8-Signed int</source>
+        <translation>8-有符号整数</translation>
+    </message>
+    <message>
+        <source>9-Signed int(invert)</source>
+        <translation>9-有符号整数(反序)</translation>
+    </message>
+    <message>
+        <source>10-Signed int(not inverted)</source>
+        <translation>10-有符号整数(不反序)</translation>
+    </message>
+    <message>
+        <source>11-BCD(high low order)</source>
+        <translation>11-BCD码(高位在前)</translation>
+    </message>
+    <message>
+        <source>12-BCD(low high order)</source>
+        <translation>12-BCD码(低位在前)</translation>
+    </message>
+    <message>
+        <source>13-Character string(high low order)</source>
+        <translation>13-字符串(高位在前)</translation>
+    </message>
+    <message>
+        <source>14-Character string(low high order)</source>
+        <translation>14-字符串(低位在前)</translation>
+    </message>
+    <message>
+        <source>15-Double(high low order)</source>
+        <translation>15-双精度浮点数(高位在前)</translation>
+    </message>
+    <message>
+        <source>16-Double(low high order)</source>
+        <translation>16-双精度浮点数(低位在前)</translation>
+    </message>
+    <message>
+        <source>17-BCD(low high order-0X33)</source>
+        <translation>17-BCD码(低位在前-0X33)</translation>
+    </message>
+    <message>
+        <source>0  Close</source>
+        <translation>0  关闭</translation>
+    </message>
+    <message>
+        <source>1  Reserved</source>
+        <translation>1  保留</translation>
+    </message>
+    <message>
+        <source>2  Direct Command Read</source>
+        <translation>2  直接命令读取</translation>
+    </message>
+    <message>
+        <source>3  ABB Battery Flow Meter MASTER3</source>
+        <translation>3  ABB电池供电流量计 MASTER3</translation>
+    </message>
+    <message>
+        <source>4  ABB Battery Flow Meter MASTER4</source>
+        <translation>4  ABB电池供电流量计 MASTER4</translation>
+    </message>
+    <message>
+        <source>5  ABB Mains-Powered Flow Meter</source>
+        <translation>5  ABB市电供电流量计</translation>
+    </message>
+    <message>
+        <source>9  Dahua Flow Meter(Without Pressure)</source>
+        <translation>9  Dahua流量计(不带压力)</translation>
+    </message>
+    <message>
+        <source>10 Dahua Flow Meter(With Pressure)</source>
+        <translation>10 Dahua流量计(带压力)</translation>
+    </message>
+    <message>
+        <source>11 Shenzhen TAX Meter</source>
+        <translation>11 深圳TAX表</translation>
+    </message>
+    <message>
+        <source>12 Dalian Haifeng Ultrasonic Flow Meter</source>
+        <translation>12 大连Haifeng超声波流量计</translation>
+    </message>
+    <message>
+        <source>0 Auto</source>
+        <translation>0 自动</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>无校验</translation>
+    </message>
+    <message>
+        <source>Odd</source>
+        <translation>奇校验</translation>
+    </message>
+    <message>
+        <source>Even</source>
+        <translation>偶校验</translation>
+    </message>
+    <message>
+        <source>0 DNS Connection</source>
+        <translation>0 域名连接</translation>
+    </message>
+    <message>
+        <source>1 IP Connection</source>
+        <translation>1 IP连接</translation>
+    </message>
+</context>
+<context>
     <name>EthernetGroup</name>
     <message>
         <source>Ethernet Params Config</source>

@@ -2,6 +2,7 @@
 // changes: the form, the profiles and the commands see the English items.
 #include "PageWindow.h"
 #include "app/Language.h"
+#include "app/MessageTexts.h"
 #include "app/ProfileActions.h"
 #include "ui/DropDown.h"
 
@@ -159,6 +160,28 @@ private slots:
         for (QComboBox *box : w.form.findChildren<QComboBox *>())
             for (int i = 0; i < box->count(); ++i)
                 QVERIFY2(!box->itemData(i, ItemValueRole).isValid(), qPrintable(box->objectName()));
+    }
+
+    // A known message keeps its particulars, whatever they hold; an unknown one stays as it is.
+    void messagesKeepTheirParticulars_data()
+    {
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("chinese");
+        QTest::newRow("integer") << QStringLiteral("'1%2a' is not a valid integer value")
+                                 << QStringLiteral("“1%2a”不是有效的整数值。");
+        QTest::newRow("socket")
+            << QStringLiteral("Windows socket error: Connection refused (10061), on API 'connect'")
+            << QStringLiteral("Windows 套接字错误：Connection refused (10061)，API “connect”。");
+        QTest::newRow("system's own reason") << QStringLiteral("/dev/ttyUSB0: permission denied")
+                                             << QStringLiteral("/dev/ttyUSB0: permission denied");
+    }
+    void messagesKeepTheirParticulars()
+    {
+        QFETCH(QString, message);
+        QFETCH(QString, chinese);
+        QCOMPARE(shownMessage(message), message);
+        useLanguage(Language::SimplifiedChinese);
+        QCOMPARE(shownMessage(message), chinese);
     }
 
     void profileSavedInChineseIsTheEnglishOne()

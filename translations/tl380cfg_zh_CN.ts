@@ -703,6 +703,41 @@ Exit status: 0 closed normally; 1 no GBK codec; 2 usage error.</source>
     </message>
 </context>
 <context>
+    <name>MessageTexts</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>“%1”不是有效的整数值。</translation>
+    </message>
+    <message>
+        <source>Error opening serial port</source>
+        <translation>打开串口出错。</translation>
+    </message>
+    <message>
+        <source>Input data must not be singular</source>
+        <translation>输入数据不能为单数</translation>
+    </message>
+    <message>
+        <source>Asynchronous socket error %1</source>
+        <translation>异步套接字错误 %1。</translation>
+    </message>
+    <message>
+        <source>Windows socket error: %1 (%2), on API &apos;%3&apos;</source>
+        <translation>Windows 套接字错误：%1 (%2)，API “%3”。</translation>
+    </message>
+    <message>
+        <source>No address specified</source>
+        <translation>未指定地址。</translation>
+    </message>
+    <message>
+        <source>Can&apos;t change value while socket is active</source>
+        <translation>套接字连接时不能更改此值。</translation>
+    </message>
+    <message>
+        <source>Can&apos;t create new socket</source>
+        <translation>无法创建新的套接字。</translation>
+    </message>
+</context>
+<context>
     <name>Pages</name>
     <message>
         <source>System Parameter</source>

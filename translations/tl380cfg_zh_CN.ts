@@ -501,11 +501,11 @@ Exit status: 0 closed normally; 1 no GBK codec; 2 usage error.</source>
     </message>
     <message>
         <source>15-Double(high low order)</source>
-        <translation>15-双精度浮点数(高位在前)</translation>
+        <translation>15-双精度(高位在前)</translation>
     </message>
     <message>
         <source>16-Double(low high order)</source>
-        <translation>16-双精度浮点数(低位在前)</translation>
+        <translation>16-双精度(低位在前)</translation>
     </message>
     <message>
         <source>17-BCD(low high order-0X33)</source>

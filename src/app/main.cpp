@@ -113,6 +113,12 @@ int main(int argc, char *argv[])
         return 0;
     }
 
+    // Under a Chinese locale fontconfig prefers Chinese faces for Latin text too: a window asked for in
+    // English there gets the faces of an English system, as it looks everywhere else.
+    if (*language == Language::English &&
+        languageFor(QLocale::system().uiLanguages()) == Language::SimplifiedChinese &&
+        !qEnvironmentVariableIsSet("FC_LANG"))
+        qputenv("FC_LANG", "en");
     QApplication application(argc, argv);
     const QStringList words = QCoreApplication::arguments();
     if (!parser.parse(words))

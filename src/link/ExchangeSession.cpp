@@ -246,8 +246,17 @@ std::optional<QByteArray> ExchangeSession::nextPiece()
     return std::nullopt;
 }
 
+void ExchangeSession::abort(const QString &why)
+{
+    m_aborted = why;
+    m_lost = why;
+    wake();
+}
+
 void ExchangeSession::linkFailed() const
 {
+    if (!m_aborted.isEmpty())
+        throw SessionError(SessionError::Link, m_aborted);
     if (!m_lost.isEmpty())
         throw SessionError(SessionError::Link, QStringLiteral("%1: %2").arg(m_target.name(), m_lost));
     throw SessionError(SessionError::Link,

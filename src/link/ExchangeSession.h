@@ -83,6 +83,8 @@ public:
     std::optional<QByteArray> nextPiece();
     // How often a command without any answer is sent again (0).
     void setRetries(int retries) { m_retries = retries; }
+    // Ends the wait in progress, and every later exchange, with SessionError (Link) `why`.
+    void abort(const QString &why);
 
     const LinkTarget &target() const { return m_target; }
 
@@ -121,6 +123,7 @@ private:
     bool m_silent = false;
     bool m_anyByte = false;
     QString m_lost;
+    QString m_aborted;
     bool m_connected = false;
     bool m_readPending = false;
     std::function<void()> m_wake;

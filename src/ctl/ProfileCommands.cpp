@@ -7,6 +7,7 @@
 #include "profile/NearestName.h"
 #include "profile/ProfileCheck.h"
 #include "profile/ProfileCompare.h"
+#include "profile/ProfileFile.h"
 #include "profile/ProfileForm.h"
 #include "profile/ProfileKeys.h"
 
@@ -112,12 +113,13 @@ QList<ProfileSetting> checkedSettings(const CtlRun &run)
 {
     const QString path = run.options.arguments.first();
     const QString name = profileName(run);
-    QFile file;
-    const bool opened = path == QLatin1String("-") ? file.open(stdin, QIODevice::ReadOnly)
-                                                   : (file.setFileName(path), file.open(QIODevice::ReadOnly));
-    if (!opened)
-        throw CtlFailure(UsageError, QStringLiteral("%1: %2").arg(path, file.errorString()));
-    const CheckedProfile checked = checkProfile(file.readAll());
+    QFile input;
+    const ProfileBytes read = path == QLatin1String("-") && input.open(stdin, QIODevice::ReadOnly)
+                                  ? readProfileFrom(input)
+                                  : readProfileFile(path);
+    if (!read.fault.isEmpty())
+        throw CtlFailure(UsageError, QStringLiteral("%1: %2; nothing sent").arg(name, read.fault));
+    const CheckedProfile checked = checkProfile(read.bytes);
     QStringList faults = checked.faults;
     QList<ProfileSetting> settings;
     const QStringList serialOnly = run.isGateway() ? serialOnlyNames(checked.settings) : QStringList();

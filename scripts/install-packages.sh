@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the build and the tests need, when any is missing.
 set -euo pipefail
-packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-serialport-dev
+packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-serialport-dev qt6-charts-dev
           libjpeg62-turbo-dev fonts-dejavu-core python3 libbenchmark-dev
           lintian appstream desktop-file-utils)
 # --fuzz: clang and its libFuzzer runtime for fuzz/run-fuzz.sh; --sanitize: the GCC sanitizer runtimes

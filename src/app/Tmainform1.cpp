@@ -1,6 +1,7 @@
 #include "app/Tmainform1.h"
 
 #include "app/BufferRows.h"
+#include "app/DataWatch.h"
 #include "app/HandlerGuard.h"
 #include "app/ProfileActions.h"
 #include "app/StartUpGate.h"
@@ -130,6 +131,7 @@ void Tmainform1::bindHandlers()
     connect(Timer6, &QTimer::timeout, this, [this] { guarded(this, [this] { Timer6Timer(); }); });
     bindGatewayHandlers();
     bindProfileButtons();
+    m_watch = new DataWatch(this, m_form, *Comm1, *ClientSocket1, m_trace, *m_profiles);
 }
 
 void Tmainform1::bindProfileButtons()
@@ -189,6 +191,8 @@ void Tmainform1::dropEvent(QDropEvent *event)
 void Tmainform1::closeEvent(QCloseEvent *event)
 {
     if (!m_profiles->running()) {
+        if (m_watch)
+            m_watch->windowClosed();
         QWidget::closeEvent(event);
         return;
     }
@@ -256,6 +260,7 @@ void Tmainform1::Button10Click()
     } else {
         m_form.setText(QStringLiteral("Button10"), "Open");
         m_exchange.PortOpen = false;
+        m_watch->linkEnded();
         Comm1->ClosePort();
         m_form.setEnabled(QStringLiteral("Button14"), false);
     }
@@ -295,6 +300,7 @@ void Tmainform1::startParseTimer()
 void Tmainform1::Timer6Timer()
 {
     Timer6->stop();
+    m_watch->parsing(m_exchange);
     parseReply(m_form, m_exchange);
 }
 

@@ -63,7 +63,7 @@ void LiveChart::showEvent(QShowEvent *event)
 
 void LiveChart::showCount()
 {
-    const QString count = tr("%n reading(s) kept (the last 24 hours)", nullptr, int(m_store.size()));
+    const QString count = tr("Readings kept (the last 24 hours): %1").arg(m_store.size());
     m_count->setText(isPaused() ? tr("Paused; %1").arg(count) : count);
 }
 

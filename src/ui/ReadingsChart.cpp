@@ -27,11 +27,23 @@ int axisOf(Plot plot)
     }
 }
 
-// A little room above and below, so that a flat line does not lie on the frame.
+// One colour a series, told apart at a glance (the theme's own run out after five).
+// clang-format off
+const QColor colours[DrawnReadings] = {
+    QColor(0x11, 0x11, 0x11),                                                   // voltage
+    QColor(0x1f, 0x77, 0xb4), QColor(0xff, 0x7f, 0x0e), QColor(0x2c, 0xa0, 0x2c), // AD01 to AD03
+    QColor(0xd6, 0x27, 0x28), QColor(0x94, 0x67, 0xbd), QColor(0x8c, 0x56, 0x4b), // AD04 to AD06
+    QColor(0xe3, 0x77, 0xc2), QColor(0xbc, 0xbd, 0x22), QColor(0x17, 0xbe, 0xcf), // P01 to P03
+    QColor(0x7f, 0x7f, 0x7f), QColor(0xc9, 0xa2, 0x00),                           // DIN1, DIN2
+};
+// clang-format on
+
+// A little room above and below, so that a flat line does not lie on the frame; none below
+// zero for readings that never go below it.
 std::pair<double, double> padded(double low, double high)
 {
     const double margin = high > low ? (high - low) * 0.05 : std::max(1.0, std::abs(high) * 0.05);
-    return {low - margin, high + margin};
+    return {low >= 0 ? std::max(0.0, low - margin) : low - margin, high + margin};
 }
 
 // Readings added to the short lines before the chart is drawn whole again.
@@ -50,7 +62,7 @@ ReadingsChart::ReadingsChart(const ReadingSeries &store, QWidget *parent)
     for (int i = 0; i < 3; ++i) {
         auto *axis = new QValueAxis;
         axis->setTitleText(titles[i]);
-        axis->setLabelFormat(i == 2 ? QStringLiteral("%.0f") : QStringLiteral("%.6g"));
+        axis->setLabelFormat(QStringLiteral("%.10g"));
         chart->addAxis(axis, i == 0 ? Qt::AlignLeft : Qt::AlignRight);
         m_axes << axis;
     }
@@ -58,6 +70,7 @@ ReadingsChart::ReadingsChart(const ReadingSeries &store, QWidget *parent)
         auto *line = new QLineSeries;
         line->setObjectName(QLatin1String(column->name));
         line->setName(QLatin1String(column->title));
+        line->setColor(colours[m_lines.size()]);
         chart->addSeries(line);
         line->attachAxis(m_time);
         line->attachAxis(m_axes.at(axisOf(column->plot)));
@@ -114,37 +127,42 @@ void ReadingsChart::refresh()
     }
     // Two points a pixel at most: enough for the eye, however many readings are kept.
     const int buckets = std::max(16, int(chart()->plotArea().width()));
+    QList<ReadingSeries::Line> drawn(m_lines.size());
     std::array<std::pair<double, double>, 3> ranges;
     std::array<bool, 3> any{};
     for (int i = 0; i < int(m_lines.size()); ++i) {
-        QLineSeries *line = m_lines.at(i);
-        if (!line->isVisible())
+        // Emptied first: each axis set below lays out every line it carries once more.
+        m_lines.at(i)->clear();
+        if (!m_lines.at(i)->isVisible())
             continue;
-        ReadingSeries::Line drawn = m_store.line(i, buckets);
-        if (drawn.points.isEmpty()) {
-            line->clear();
+        drawn[i] = m_store.line(i, buckets);
+        if (drawn[i].points.isEmpty())
             continue;
-        }
-        line->replace(drawn.points);
-        m_recent.at(i)->append(drawn.points.last());
         const int axis = axisOf(ReadingSeries::drawn()[std::size_t(i)]->plot);
-        ranges[axis] = any[axis] ? std::pair(std::min(ranges[axis].first, drawn.low),
-                                             std::max(ranges[axis].second, drawn.high))
-                                 : std::pair(drawn.low, drawn.high);
+        ranges[axis] = any[axis] ? std::pair(std::min(ranges[axis].first, drawn[i].low),
+                                             std::max(ranges[axis].second, drawn[i].high))
+                                 : std::pair(drawn[i].low, drawn[i].high);
         any[axis] = true;
     }
     for (int axis = 0; axis < 3; ++axis) {
         const auto [low, high] = any[axis] ? padded(ranges[axis].first, ranges[axis].second) : padded(0, 1);
         m_axes.at(axis)->setRange(low, high);
+        m_axes.at(axis)->applyNiceNumbers();
     }
     // The time axis reaches a little past the newest reading, so that the next ones are added to the lines
     // as they are, without the axes being laid out anew for each.
     const qint64 first = m_store.firstMs();
     const qint64 span = std::max<qint64>(m_store.lastMs() - first, 60 * 1000);
-    m_timeEnd = m_store.lastMs() + std::max<qint64>(span / 20, 60 * 1000);
+    m_timeEnd = m_store.lastMs() + std::max<qint64>(span / 20, 10 * 1000);
     m_time->setFormat(span > ReadingSeries::Day / 2 ? QStringLiteral("MM-dd HH:mm")
                                                     : QStringLiteral("HH:mm:ss"));
     m_time->setRange(QDateTime::fromMSecsSinceEpoch(first), QDateTime::fromMSecsSinceEpoch(m_timeEnd));
+    for (int i = 0; i < int(m_lines.size()); ++i) {
+        if (drawn[i].points.isEmpty())
+            continue;
+        m_lines.at(i)->replace(drawn[i].points);
+        m_recent.at(i)->append(drawn[i].points.last());
+    }
     m_sinceWhole = 0;
 }
 
@@ -171,6 +189,7 @@ void ReadingsChart::widen(int axis, double value)
         return;
     const auto [low, high] = padded(std::min(value, values->min()), std::max(value, values->max()));
     values->setRange(low, high);
+    values->applyNiceNumbers();
 }
 
 void ReadingsChart::resizeEvent(QResizeEvent *event)

@@ -1,5 +1,6 @@
 #include "ui/ReadingSeries.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -81,7 +82,7 @@ ReadingSeries::Line ReadingSeries::line(int series, int buckets) const
             line.points << QPointF(double(sample.ms), v);
             continue;
         }
-        const qint64 at = (sample.ms - first) * buckets / span;
+        const qint64 at = std::min<qint64>((sample.ms - first) * buckets / span, buckets - 1);
         if (at != bucket) {
             flush();
             bucket = at;

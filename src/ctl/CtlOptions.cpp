@@ -27,7 +27,7 @@ constexpr CommandOptions commandOptions[] = {
     {"diff",    {"skip-serial-only", "json", "set", "restore"}},
     {"clock",   {"set", "json"}},
     {"live",    {"every", "count", "csv", "json"}},
-    {"history", {"from", "count", "json"}},
+    {"history", {"from", "count", "csv", "json"}},
     {"send",    {}},
     {"reset",   {"yes"}},
     {"keys",    {"json"}},

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages the build and the tests need, when any is missing.
+# Installs the Debian 12 packages the build and the tests need (ansible-core for the fleet playbook
+# test), when any is missing.
 set -euo pipefail
 packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-serialport-dev
           libjpeg62-turbo-dev fonts-dejavu-core python3 libbenchmark-dev
-          lintian appstream desktop-file-utils)
+          lintian appstream desktop-file-utils ansible-core)
 # --fuzz: clang and its libFuzzer runtime for fuzz/run-fuzz.sh; --sanitize: the GCC sanitizer runtimes
 # and strace for scripts/test-sanitizers.sh.
 case "${1:-}" in

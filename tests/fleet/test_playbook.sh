@@ -59,9 +59,10 @@ run_playbook() { # name, ansible-playbook options...
     local name=$1
     shift
     set +e
-    ANSIBLE_COLLECTIONS_PATH=$repo/ansible ANSIBLE_HOME=$work/ansible ANSIBLE_LOCAL_TEMP=$work/ansible/tmp \
-        ANSIBLE_NOCOLOR=1 ANSIBLE_FORKS=10 ANSIBLE_RETRY_FILES_ENABLED=0 ANSIBLE_STDOUT_CALLBACK=default \
-        timeout 120 ansible-playbook -i "$work/inventory.yml" "$repo/ansible/fleet.yml" "$@" >"$work/$name.out" 2>&1
+    (cd "$repo/ansible" &&
+        ANSIBLE_COLLECTIONS_PATH=$repo/ansible ANSIBLE_HOME=$work/ansible ANSIBLE_LOCAL_TEMP=$work/ansible/tmp \
+            ANSIBLE_NOCOLOR=1 ANSIBLE_RETRY_FILES_ENABLED=0 ANSIBLE_STDOUT_CALLBACK=default \
+            timeout 120 ansible-playbook -i "$work/inventory.yml" fleet.yml "$@") >"$work/$name.out" 2>&1
     echo $? >"$work/$name.rc"
     set -e
 }

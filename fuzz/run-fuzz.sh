@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
 build=${TL380_FUZZ_BUILD:-build-fuzz}
-targets=(reply_parser integer command_builders receive)
+targets=(reply_parser integer command_builders receive profile_check)
 
 scripts/install-packages.sh --fuzz
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++-14 -DTL380_FUZZ=ON \

@@ -92,6 +92,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 # The libraries' packages (Qt 6, libjpeg, the C++ runtime) come from dpkg-shlibdeps.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The window's own Chinese texts are in the program; Qt's (dialog buttons, file dialogs) come from
+# Qt's translations, and the Chinese glyphs from a CJK font.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, fonts-wqy-microhei | fonts-noto-cjk")
 # Control files with the modes dpkg expects (0644; 0755 for any maintainer script).
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

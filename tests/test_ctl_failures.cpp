@@ -295,6 +295,25 @@ void TestCtlFailures::usageErrorSendsNothing_data()
     QTest::newRow("empty send") << QStringList{"send", ""} << QByteArray("the TEXT is empty");
     QTest::newRow("output folder missing")
         << QStringList{"read", "system", "-o", "/nonexistent/x.json"} << QByteArray("nothing was sent");
+    QTest::newRow("test --set") << QStringList{"test", "--set", "now"} << QByteArray("test takes no --set");
+    QTest::newRow("read --all") << QStringList{"read", "--all"} << QByteArray("read takes no --all");
+    QTest::newRow("live --from") << QStringList{"live", "--from", "2026-01-02 03:04"}
+                                 << QByteArray("live takes no --from");
+    QTest::newRow("options read does not take")
+        << QStringList{"read", "--yes", "--every", "3", "--clear-history"}
+        << QByteArray("read takes no --yes, --every, --clear-history (its own: --json)");
+    QTest::newRow("send --json") << QStringList{"send", "PPPPPP#VAR#", "--json"}
+                                 << QByteArray("send takes no --json");
+    QTest::newRow("reset --json") << QStringList{"reset", "--yes", "--json"}
+                                  << QByteArray("reset takes no --json");
+    QTest::newRow("live --csv --json")
+        << QStringList{"live", "--csv", "--json"} << QByteArray("give --json or --csv, not both");
+    QTest::newRow("write --set") << QStringList{"write", "p.json", "--set", "now"}
+                                 << QByteArray("write takes no --set");
+    QTest::newRow("empty serial") << QStringList{"test", "--serial", ""}
+                                  << QByteArray("--serial: give the DEVICE");
+    QTest::newRow("signed port") << QStringList{"test", "--gateway", "127.0.0.1:+80"}
+                                 << QByteArray("the port is a number from 1 to 65535");
 }
 
 // Everything is checked, and the output created, before the first byte.
@@ -305,7 +324,9 @@ void TestCtlFailures::usageErrorSendsNothing()
     QTemporaryDir dir;
     Simulator sim({QStringLiteral("--fast")}, dir.filePath(QStringLiteral("tty")));
     const QString trace = dir.filePath(QStringLiteral("trace.txt"));
-    const CtlResult run = runCtl(arguments + QStringList{"--trace", trace, "--serial", sim.link});
+    if (!arguments.contains(QStringLiteral("--serial")) && !arguments.contains(QStringLiteral("--gateway")))
+        arguments += QStringList{"--serial", sim.link};
+    const CtlResult run = runCtl(arguments + QStringList{"--trace", trace});
     QCOMPARE(run.status, 2);
     QVERIFY2(run.err.contains(message), run.err);
     QCOMPARE(QFileInfo(trace).size(), 0);

@@ -1,4 +1,5 @@
 #include "PageWindow.h"
+#include "app/Language.h"
 
 #include <QDir>
 #include <QPushButton>
@@ -25,6 +26,13 @@ class PageLooksTest : public QObject
     Q_OBJECT
 
 private slots:
+    // TL380_LANG=zh_CN: the same looks with the window's texts in that language.
+    void initTestCase()
+    {
+        if (const auto language = languageNamed(qEnvironmentVariable("TL380_LANG")))
+            useLanguage(*language);
+    }
+
     // Every control of every page lies inside its parent, shows its whole
     // caption and covers no sibling.
     void nothingClippedOrOverlapping()

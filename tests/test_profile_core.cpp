@@ -59,7 +59,12 @@ WriteRequest requestFor(const QList<ProfileSetting> &settings, bool all = false)
     QStringList faults;
     HeadlessForm form;
     setLinkMode(form, false);
-    WriteRequest request{settings, planCommands(form, settings, faults), all, {}};
+    WriteRequest request;
+    request.settings = settings;
+    request.commands = planCommands(form, settings, faults);
+    request.all = all;
+    // The station number is this collector's own here: written like any other setting.
+    request.givenHere << findProfileKey(QStringLiteral("system"), QStringLiteral("station_number"));
     if (!faults.isEmpty())
         qWarning() << faults;
     return request;
@@ -219,6 +224,40 @@ private slots:
         QCOMPARE(again.count(Outcome::Changed), 0);
         QCOMPARE(again.count(Outcome::AlreadyRight), profile.size());
         QCOMPARE(link.setsSent(), 3 + 3);
+    }
+
+    void anotherCollectorsStationNumberIsKept_data()
+    {
+        QTest::addColumn<bool>("givenHere");
+        QTest::addColumn<bool>("restore");
+        QTest::addColumn<bool>("userSaysWrite");
+        QTest::addColumn<Outcome>("outcome");
+        QTest::newRow("from another collector: kept") << false << false << false << Outcome::Kept;
+        QTest::newRow("given for this collector: written") << true << false << false << Outcome::Changed;
+        QTest::newRow("restoring a backup: written") << false << true << false << Outcome::Changed;
+        QTest::newRow("the user says write it") << false << false << true << Outcome::Changed;
+    }
+    void anotherCollectorsStationNumberIsKept()
+    {
+        QFETCH(bool, givenHere);
+        QFETCH(bool, restore);
+        QFETCH(bool, userSaysWrite);
+        QFETCH(Outcome, outcome);
+        SimLink link;
+        WriteRequest request = requestFor(profile);
+        if (!givenHere)
+            request.givenHere.clear();
+        request.restoreIdentity = restore;
+        QString asked;
+        request.writeIdentity = [&](const QList<IdentityDifference> &differ) {
+            asked = differ.first().collector + u'/' + differ.first().profile;
+            return userSaysWrite;
+        };
+        const WriteResult result = writeProfile(link, request, {});
+        QVERIFY2(result.names(outcome).contains(QLatin1String("system.station_number")),
+                 qPrintable(summaryText(result)));
+        QCOMPARE(asked, givenHere || restore ? QString() : QStringLiteral("00012/00042"));
+        QCOMPARE(link.sent.join().contains("ST:00042"), outcome == Outcome::Changed);
     }
 
     void savedProfileOpensAgainWithTheSameValues()

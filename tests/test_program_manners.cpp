@@ -6,6 +6,8 @@
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
 
+#include <memory>
+
 using simtest::Simulator;
 
 class TestProgramManners : public QObject
@@ -16,6 +18,7 @@ private slots:
     void helpAndVersionWithoutDisplay();
     void toolkitOptionsPassStrayWordsDoNot_data();
     void toolkitOptionsPassStrayWordsDoNot();
+    void helpFollowsTheLanguage();
     void windowTraceHoldsEachExchange();
     void windowTraceMarksWhatNeverLeft();
 };
@@ -77,6 +80,43 @@ void TestProgramManners::toolkitOptionsPassStrayWordsDoNot()
     QCOMPARE(process.exitCode(), 2);
     const QByteArray error = process.readAllStandardError();
     QVERIFY2(error.contains("Unexpected argument " + fault), error);
+}
+
+namespace {
+
+QProcess *helpUnder(const QString &lang, const QStringList &words)
+{
+    auto *process = new QProcess;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+        environment.remove(QLatin1String(name));
+    environment.insert(QStringLiteral("LANG"), lang);
+    process->setProcessEnvironment(environment);
+    process->start(QStringLiteral(TL380CFG_PATH), words);
+    process->waitForFinished(10000);
+    return process;
+}
+
+} // namespace
+
+// The help speaks the system's language or the one --lang names; an unknown one is a usage error.
+void TestProgramManners::helpFollowsTheLanguage()
+{
+    const std::unique_ptr<QProcess> english(helpUnder(QStringLiteral("C"), {QStringLiteral("--help")}));
+    const std::unique_ptr<QProcess> chinese(
+        helpUnder(QStringLiteral("zh_CN.UTF-8"), {QStringLiteral("--help")}));
+    const std::unique_ptr<QProcess> asked(
+        helpUnder(QStringLiteral("zh_CN.UTF-8"),
+                  {QStringLiteral("--lang"), QStringLiteral("en"), QStringLiteral("--help")}));
+    const std::unique_ptr<QProcess> unknown(
+        helpUnder(QStringLiteral("C"), {QStringLiteral("--lang"), QStringLiteral("fr")}));
+    const QByteArray englishHelp = english->readAllStandardOutput();
+    QVERIFY(englishHelp.contains("Configures TL380 collectors"));
+    QVERIFY(
+        QString::fromUtf8(chinese->readAllStandardOutput()).contains(QStringLiteral("配置 TL380 采集器")));
+    QCOMPARE(asked->readAllStandardOutput(), englishHelp);
+    QCOMPARE(unknown->exitCode(), 2);
+    QVERIFY(unknown->readAllStandardError().contains("Unknown language 'fr'"));
 }
 
 void TestProgramManners::windowTraceHoldsEachExchange()

@@ -2,6 +2,7 @@
 
 #include "ui/Controls.h"
 
+#include <QCoreApplication>
 #include <QKeySequence>
 #include <QPushButton>
 #include <algorithm>
@@ -23,21 +24,24 @@ struct ProfileButton
     const char *caption;
 };
 constexpr ProfileButton profileButtons[] = {
-    {"ProfileOpen", "Open Profile…"},
-    {"ProfileSave", "Save Profile…"},
-    {"ProfileCompare", "Compare…"},
-    {"ProfileWrite", "Write Profile…"},
+    {"ProfileOpen", QT_TRANSLATE_NOOP("BufferRows", "Open Profile…")},
+    {"ProfileSave", QT_TRANSLATE_NOOP("BufferRows", "Save Profile…")},
+    {"ProfileCompare", QT_TRANSLATE_NOOP("BufferRows", "Compare…")},
+    {"ProfileWrite", QT_TRANSLATE_NOOP("BufferRows", "Write Profile…")},
 };
 
 } // namespace
 
 void buildBufferRows(QWidget *window)
 {
-    label(window, QStringLiteral("Label353"), QStringLiteral("Send Buffer:"), {16, 482, 100, 16});
+    label(window, QStringLiteral("Label353"), QCoreApplication::translate("BufferRows", "Send Buffer:"),
+          {16, 482, 100, 16});
     field(window, QStringLiteral("discomm"), {}, {120, 480, 681, 21});
-    label(window, QStringLiteral("Label354"), QStringLiteral("Receive Buffer:"), {16, 514, 100, 16});
+    label(window, QStringLiteral("Label354"), QCoreApplication::translate("BufferRows", "Receive Buffer:"),
+          {16, 514, 100, 16});
     memo(window, QStringLiteral("Memo8"), {120, 512, 697, 57});
-    button(window, QStringLiteral("Button58"), QStringLiteral("Clear Buffer"), {16, 538, 90, 25});
+    button(window, QStringLiteral("Button58"), QCoreApplication::translate("BufferRows", "Clear Buffer"),
+           {16, 538, 90, 25});
 }
 
 void buildProfileRow(QWidget *window)
@@ -45,7 +49,7 @@ void buildProfileRow(QWidget *window)
     const int count = int(std::size(profileButtons));
     int left = RightEdge - count * ButtonWidth - (count - 1) * Gap;
     for (const ProfileButton &b : profileButtons) {
-        button(window, QLatin1String(b.name), QString::fromUtf8(b.caption),
+        button(window, QLatin1String(b.name), QCoreApplication::translate("BufferRows", b.caption),
                {left, StripTop, ButtonWidth, RowHeight});
         left += ButtonWidth + Gap;
     }

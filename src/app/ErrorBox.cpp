@@ -1,5 +1,7 @@
 #include "app/ErrorBox.h"
 
+#include "app/MessageTexts.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -17,11 +19,22 @@ QString errorBoxText(const QString &message)
     return message;
 }
 
+namespace {
+
+// A translated message carries its own full stop.
+QString boxText(const QString &message)
+{
+    const QString shown = shownMessage(message);
+    return shown == message ? errorBoxText(message) : shown;
+}
+
+} // namespace
+
 void showErrorBox(QWidget *window, const QString &message)
 {
     auto *box =
         new QMessageBox(QMessageBox::Critical, applicationTitle(QCoreApplication::applicationFilePath()),
-                        errorBoxText(message), QMessageBox::Ok, window);
+                        boxText(message), QMessageBox::Ok, window);
     box->setTextFormat(Qt::PlainText);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::ApplicationModal);

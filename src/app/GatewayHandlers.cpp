@@ -4,6 +4,7 @@
 
 #include "app/HandlerGuard.h"
 #include "commands/ExchangeState.h"
+#include "commands/Gbk.h"
 #include "commands/IntegerConversion.h"
 #include "link/GatewayReceive.h"
 
@@ -51,7 +52,7 @@ void Tmainform1::Button13Click()
 void Tmainform1::Button9Click()
 {
     ClientSocket1->Close();
-    m_form.setText(Status, "Disconnected");
+    m_form.setText(Status, toGbk(tr("Disconnected")));
 }
 
 void Tmainform1::Button37Click()
@@ -63,24 +64,24 @@ void Tmainform1::Button37Click()
 
 void Tmainform1::ClientSocket1Connecting()
 {
-    m_form.setText(Status, "Connecting!");
+    m_form.setText(Status, toGbk(tr("Connecting!")));
 }
 
 void Tmainform1::ClientSocket1Connect()
 {
-    m_form.setText(Status, "Connected");
+    m_form.setText(Status, toGbk(tr("Connected")));
 }
 
 void Tmainform1::ClientSocket1Disconnect()
 {
-    m_form.setText(Status, "Disconnected");
+    m_form.setText(Status, toGbk(tr("Disconnected")));
     ClientSocket1->Close();
 }
 
 void Tmainform1::ClientSocket1Error(TErrorEvent, int &)
 {
     // The code stays as it is, so the client goes on to raise the error.
-    m_form.setText(Status, "Connection Failed");
+    m_form.setText(Status, toGbk(tr("Connection Failed")));
 }
 
 void Tmainform1::ClientSocket1Read()

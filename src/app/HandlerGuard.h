@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/ErrorBox.h"
+#include "app/MessageTexts.h"
 #include "commands/HandlerError.h"
 
 #include <QCoreApplication>
@@ -18,7 +19,7 @@ template <typename Handler> void guarded(QWidget *window, Handler &&handler)
     } catch (const PlainMessage &message) {
         auto *box =
             new QMessageBox(QMessageBox::NoIcon, applicationTitle(QCoreApplication::applicationFilePath()),
-                            message.message(), QMessageBox::Ok, window);
+                            shownMessage(message.message()), QMessageBox::Ok, window);
         box->setTextFormat(Qt::PlainText);
         box->setAttribute(Qt::WA_DeleteOnClose);
         box->setWindowModality(Qt::ApplicationModal);

@@ -2,6 +2,7 @@
 
 #include "commands/CollectorLink.h"
 #include "profile/ActionHooks.h"
+#include "profile/IdentityRule.h"
 #include "profile/ProfileCheck.h"
 #include "profile/ProfileCompare.h"
 #include "profile/WriteResult.h"
@@ -56,6 +57,7 @@ private:
     QList<ProfileSetting> reference() const;
     void enterProfile(const QString &path, const QList<ProfileSetting> &settings);
     void applyAsTyped(const QList<ProfileSetting> &settings);
+    bool writeProfilesIdentity(const QList<IdentityDifference> &differ);
     bool viaGateway() const;
     void showPages(const CollectorState &collector);
     // Runs the action over the window's link behind the progress dialog; every error ends it.

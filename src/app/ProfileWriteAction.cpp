@@ -6,6 +6,32 @@
 #include "profile/ProfileWrite.h"
 
 #include <QMessageBox>
+#include <QPushButton>
+
+// Asked once, the collector's kept unless the user says otherwise.
+bool ProfileActions::writeProfilesIdentity(const QList<IdentityDifference> &differ)
+{
+    QStringList lines;
+    for (const IdentityDifference &identity : differ)
+        lines << QStringLiteral("%1: the collector has \"%2\", the profile \"%3\"")
+                     .arg(fullName(*identity.key), identity.collector, identity.profile);
+    QMessageBox box(
+        QMessageBox::Question, QStringLiteral("Write Profile"),
+        QStringLiteral("These settings identify the collector:\n%1\n\nKeep the collector's, or write "
+                       "the profile's (a replacement unit taking over this one's place)?")
+            .arg(lines.join(u'\n')),
+        QMessageBox::NoButton, m_window);
+    box.setObjectName(QStringLiteral("IdentityQuestion"));
+    box.setTextFormat(Qt::PlainText);
+    QPushButton *keep = box.addButton(QStringLiteral("Keep the collector's"), QMessageBox::RejectRole);
+    keep->setObjectName(QStringLiteral("KeepIdentity"));
+    QPushButton *write = box.addButton(QStringLiteral("Write the profile's"), QMessageBox::AcceptRole);
+    write->setObjectName(QStringLiteral("WriteIdentity"));
+    box.setDefaultButton(keep);
+    box.setEscapeButton(keep);
+    box.exec();
+    return box.clickedButton() == write;
+}
 
 void ProfileActions::write()
 {
@@ -15,7 +41,9 @@ void ProfileActions::write()
     QStringList faults;
     HeadlessForm planForm;
     setLinkMode(planForm, viaGateway());
-    WriteRequest request{sorted.settings, planCommands(planForm, sorted.settings, faults), false, {}};
+    WriteRequest request;
+    request.settings = sorted.settings;
+    request.commands = planCommands(planForm, sorted.settings, faults);
     for (const ProfileSetting &setting : sorted.serialOnly)
         request.skipped << fullName(*setting.key);
     for (const ProfileSetting &setting : sorted.actions)
@@ -25,6 +53,9 @@ void ProfileActions::write()
              QStringLiteral("Write Profile: nothing sent.\n\n%1").arg(faults.join(u'\n')));
         return;
     }
+    request.writeIdentity = [this](const QList<IdentityDifference> &differ) {
+        return writeProfilesIdentity(differ);
+    };
     std::optional<CollectorState> after;
     m_written = WriteResult{};
     try {

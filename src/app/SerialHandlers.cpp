@@ -4,6 +4,7 @@
 #include "app/ProfileActions.h"
 #include "commands/CommandTable.h"
 #include "commands/ExchangeState.h"
+#include "commands/Gbk.h"
 #include "link/SerialReceive.h"
 #include "link/TComm.h"
 #include "replies/ReplyDispatch.h"
@@ -30,7 +31,7 @@ void Tmainform1::ComboBox2Change()
 void Tmainform1::Button10Click()
 {
     if (!m_exchange.PortOpen) {
-        m_form.setText(QStringLiteral("Button10"), "Close");
+        m_form.setText(QStringLiteral("Button10"), toGbk(tr("Close")));
         m_exchange.PortOpen = true;
         Comm1->ClosePort();
         Comm1->CommName = findChild<QComboBox *>(QStringLiteral("SPREALCOM"))->currentText();
@@ -38,7 +39,7 @@ void Tmainform1::Button10Click()
         m_form.setEnabled(QStringLiteral("Button19"), true);
         m_form.setEnabled(QStringLiteral("Button14"), true);
     } else {
-        m_form.setText(QStringLiteral("Button10"), "Open");
+        m_form.setText(QStringLiteral("Button10"), toGbk(tr("Open")));
         m_exchange.PortOpen = false;
         Comm1->ClosePort();
         m_form.setEnabled(QStringLiteral("Button14"), false);

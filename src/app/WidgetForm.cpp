@@ -1,6 +1,7 @@
 #include "app/WidgetForm.h"
 
 #include "commands/Gbk.h"
+#include "ui/DropDown.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -28,7 +29,7 @@ QByteArray WidgetForm::text(const QString &control) const
     if (auto *edit = qobject_cast<QLineEdit *>(w))
         return toGbk(edit->text());
     if (auto *box = qobject_cast<QComboBox *>(w))
-        return toGbk(box->currentText());
+        return toGbk(dropDownValue(box));
     if (auto *memo = qobject_cast<QPlainTextEdit *>(w))
         return toGbk(memo->toPlainText());
     if (auto *l = qobject_cast<QLabel *>(w))
@@ -49,7 +50,7 @@ void WidgetForm::setText(const QString &control, const QByteArray &text)
     if (auto *edit = qobject_cast<QLineEdit *>(w))
         edit->setText(fromGbk(text));
     else if (auto *box = qobject_cast<QComboBox *>(w))
-        box->setEditText(fromGbk(text));
+        showDropDownValue(box, fromGbk(text));
     else if (auto *memo = qobject_cast<QPlainTextEdit *>(w))
         memo->setPlainText(fromGbk(text));
     else if (auto *l = qobject_cast<QLabel *>(w))

@@ -3,6 +3,7 @@
 #include "ui/Controls.h"
 #include "ui/JpegImage.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPixmap>
@@ -46,8 +47,9 @@ void buildWindowHeader(QWidget *window)
 
     // Bold 20 pt "Segoe UI"; where the nearest face the system has runs wider, a smaller size keeps
     // the whole title clear of the contact lines.
-    QLabel *title = label(window, QStringLiteral("Label59"),
-                          QStringLiteral("TL380 Collector Configuration Software"), {});
+    QLabel *title =
+        label(window, QStringLiteral("Label59"),
+              QCoreApplication::translate("WindowHeader", "TL380 Collector Configuration Software"), {});
     QFont titleFont(QStringLiteral("Segoe UI"));
     titleFont.setStyleHint(QFont::SansSerif);
     titleFont.setBold(true);

@@ -59,8 +59,7 @@ void Tmainform1::closeEvent(QCloseEvent *event)
     // Asked without a loop of its own: the action goes on while the question waits.
     auto *box = new QMessageBox(
         QMessageBox::Question, windowTitle(),
-        QStringLiteral(
-            "A profile action is running. Stop it once the collector has answered and close the window?"),
+        tr("A profile action is running. Stop it once the collector has answered and close the window?"),
         QMessageBox::Yes | QMessageBox::No, this);
     box->setObjectName(QStringLiteral("CloseQuestion"));
     box->setAttribute(Qt::WA_DeleteOnClose);

@@ -2,16 +2,46 @@
 
 #include "ctl/ExitStatus.h"
 #include "profile/NearestName.h"
+#include "profile/QuotedHead.h"
 
 #include <QCommandLineParser>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
 
-const char *const Commands[] = {"test", "read",    "write", "diff",  "clock",
-                                "live", "history", "send",  "reset", "keys"};
+// The options of each command beyond those of every command (the link, --timeout,
+// --retries, --trace, -o, --dry-run). Another one given is a usage error.
+struct CommandOptions
+{
+    const char *command;
+    const char *options[4];
+};
+// clang-format off
+constexpr CommandOptions commandOptions[] = {
+    {"test",    {"json"}},
+    {"read",    {"json"}},
+    {"write",   {"all", "skip-serial-only", "json", "clear-history"}},
+    {"diff",    {"skip-serial-only", "json"}},
+    {"clock",   {"set", "json"}},
+    {"live",    {"every", "count", "csv", "json"}},
+    {"history", {"from", "count", "json"}},
+    {"send",    {}},
+    {"reset",   {"yes"}},
+    {"keys",    {"json"}},
+};
+// clang-format on
+
+// Whether some command lists the option as its own.
+bool isOwnOption(const QString &name)
+{
+    return std::any_of(std::begin(commandOptions), std::end(commandOptions), [&](const CommandOptions &c) {
+        return std::any_of(std::begin(c.options), std::end(c.options),
+                           [&](const char *option) { return option && name == QLatin1String(option); });
+    });
+}
 
 const char *const Description = R"(Backs up, compares and configures TL380 collectors.
 
@@ -30,6 +60,10 @@ Commands:
 
 A PROFILE of - is read from standard input; -o - writes standard output.
 --dry-run prints the bytes a command would send, one command a line, and sends nothing.
+
+An option a command does not take is a usage error. --retries sends again only
+what only asks (the queries, test): never a setting, reset, the clock's --set,
+send or history.
 
 Exit status: 0 done, every step succeeded; 1 the collector differs, refused a
 command, or answered without a field it must give (named); 2 usage or profile
@@ -59,12 +93,13 @@ QString gatewayFault(const QString &value, LinkTarget &link)
     if (!isDottedAddress(link.gatewayAddress))
         return QStringLiteral("--gateway %1: give a dotted IPv4 address such as 192.0.2.10[:7000]; names are "
                               "not looked up")
-            .arg(value);
+            .arg(shortHead(value));
     if (colon >= 0) {
-        bool ok = false;
-        const uint port = value.mid(colon + 1).toUInt(&ok);
-        if (!ok || port == 0 || port > 65535)
-            return QStringLiteral("--gateway %1: the port is a number from 1 to 65535").arg(value);
+        static const QRegularExpression digits(QStringLiteral("^\\d{1,5}$"));
+        const QString text = value.mid(colon + 1);
+        const uint port = digits.match(text).hasMatch() ? text.toUInt() : 0;
+        if (port == 0 || port > 65535)
+            return QStringLiteral("--gateway %1: the port is a number from 1 to 65535").arg(shortHead(value));
         link.gatewayPort = quint16(port);
     }
     return {};
@@ -82,8 +117,32 @@ QString argumentFault(const QString &command, const QStringList &words)
                                                 : QStringLiteral("%1: give one PROFILE file").arg(command);
     if (!takesOne && !words.isEmpty())
         return QStringLiteral("%1: \"%2\" is no word the command takes: try tl380ctl --help")
-            .arg(command, words.first());
+            .arg(command, shortHead(words.first()));
     return {};
+}
+
+// The options given that the command does not take, as "--name", in the order given.
+QString optionFault(const QString &command, const QCommandLineParser &parser)
+{
+    const CommandOptions *own =
+        std::find_if(std::begin(commandOptions), std::end(commandOptions),
+                     [&](const CommandOptions &c) { return command == QLatin1String(c.command); });
+    QStringList takes;
+    for (const char *option : own->options)
+        if (option)
+            takes << QStringLiteral("--") + QLatin1String(option);
+    QStringList refused;
+    for (const QString &given : parser.optionNames()) {
+        const QString name = QStringLiteral("--") + given;
+        if (isOwnOption(given) && !takes.contains(name) && !refused.contains(name))
+            refused << name;
+    }
+    if (refused.isEmpty())
+        return {};
+    return QStringLiteral("%1 takes no %2 (%3); nothing sent: try tl380ctl --help")
+        .arg(command, refused.join(QStringLiteral(", ")),
+             takes.isEmpty() ? QStringLiteral("no option of its own")
+                             : QStringLiteral("its own: ") + takes.join(QStringLiteral(", ")));
 }
 
 } // namespace
@@ -127,14 +186,17 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
     const QCommandLineOption yes(QStringLiteral("yes"), QStringLiteral("reset: yes, put everything back."));
     const QCommandLineOption all(QStringLiteral("all"),
                                  QStringLiteral("write: send every setting, not only those that differ."));
-    const QCommandLineOption retries(QStringLiteral("retries"),
-                                     QStringLiteral("Send a command without any answer again, N times (0)."),
-                                     QStringLiteral("N"), QStringLiteral("0"));
+    const QCommandLineOption retries(
+        QStringLiteral("retries"),
+        QStringLiteral("Send a query without any answer again, N times (0); never a setting, reset, the "
+                       "clock's --set, send or history."),
+        QStringLiteral("N"), QStringLiteral("0"));
     const QCommandLineOption skipSerialOnly(
         QStringLiteral("skip-serial-only"),
         QStringLiteral("write, diff: over the gateway, leave out the serial-only settings."));
     const QCommandLineOption json(QStringLiteral("json"),
-                                  QStringLiteral("test, diff, write, clock, history, keys: JSON output."));
+                                  QStringLiteral("test, diff, write, clock, history, keys: JSON output; read "
+                                                 "and live (without --csv) write JSON anyway."));
     const QCommandLineOption clearHistory(
         QStringLiteral("clear-history"),
         QStringLiteral("write: allow the retention item that clears the stored history."));
@@ -156,19 +218,25 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
         return usage(QStringLiteral("no command given: try tl380ctl --help"));
     options.command = positional.takeFirst();
     QStringList commands;
-    for (const char *known : Commands)
-        commands << QLatin1String(known);
+    for (const CommandOptions &known : commandOptions)
+        commands << QLatin1String(known.command);
     if (!commands.contains(options.command))
         return usage(QStringLiteral("%1: no such command; did you mean \"%2\"? try tl380ctl --help")
-                         .arg(options.command, nearestName(options.command, commands)));
+                         .arg(shortHead(options.command), nearestName(options.command, commands)));
     options.arguments = positional;
     if (const QString fault = argumentFault(options.command, positional); !fault.isEmpty())
         return usage(fault);
+    if (const QString fault = optionFault(options.command, parser); !fault.isEmpty())
+        return usage(fault);
+    if (parser.isSet(json) && parser.isSet(csv))
+        return usage(QStringLiteral("live: give --json or --csv, not both"));
 
     if (parser.isSet(serial) && parser.isSet(gateway))
         return usage(QStringLiteral("give --serial or --gateway, not both"));
     if (parser.isSet(serial)) {
         options.link.serialDevice = parser.value(serial);
+        if (options.link.serialDevice.isEmpty())
+            return usage(QStringLiteral("--serial: give the DEVICE, such as /dev/ttyUSB0 or COM3"));
         options.linkGiven = true;
     } else if (parser.isSet(gateway)) {
         if (const QString fault = gatewayFault(parser.value(gateway), options.link); !fault.isEmpty())
@@ -181,19 +249,22 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
     if (!ok || !std::isfinite(seconds) || seconds < shortest || seconds > 3600)
         return usage(QStringLiteral("--timeout %1: give seconds from %2 to 3600: the silence after the last "
                                     "byte must outlast the link's own framing")
-                         .arg(parser.value(timeout))
+                         .arg(shortHead(parser.value(timeout)))
                          .arg(shortest));
     options.timeoutMs = int(std::lround(seconds * 1000));
     options.retries = parser.value(retries).toInt(&ok);
     if (!ok || options.retries < 0 || options.retries > 10)
-        return usage(QStringLiteral("--retries %1: give a number from 0 to 10").arg(parser.value(retries)));
+        return usage(
+            QStringLiteral("--retries %1: give a number from 0 to 10").arg(shortHead(parser.value(retries))));
     options.everySeconds = parser.value(every).toDouble(&ok);
     if (!ok || options.everySeconds < 0 || options.everySeconds > 86400)
-        return usage(QStringLiteral("--every %1: give seconds from 0 to 86400").arg(parser.value(every)));
+        return usage(
+            QStringLiteral("--every %1: give seconds from 0 to 86400").arg(shortHead(parser.value(every))));
     if (parser.isSet(count)) {
         options.count = parser.value(count).toInt(&ok);
         if (!ok || options.count < 1)
-            return usage(QStringLiteral("--count %1: give a number from 1 up").arg(parser.value(count)));
+            return usage(
+                QStringLiteral("--count %1: give a number from 1 up").arg(shortHead(parser.value(count))));
     }
     options.tracePath = parser.value(trace);
     options.outputPath = parser.value(output);

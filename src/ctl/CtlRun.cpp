@@ -2,24 +2,35 @@
 
 #include "commands/CommandTable.h"
 #include "commands/LinkMode.h"
+#include "commands/QueryCommands.h"
 #include "ctl/ExitStatus.h"
+#include "ctl/StopSignals.h"
 #include "profile/AnswerCheck.h"
 
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QTimer>
 
 #include <cerrno>
-#include <csignal>
 #include <cstdio>
 #include <cstring>
 
 namespace {
 
-volatile std::sig_atomic_t stopSignal = 0;
-
-extern "C" void onStopSignal(int signal)
+// Whether the command only asks, so that sending it twice does no harm: the queries
+// and the communication test. A setting, RESET and the clock act (the clock sent
+// again would carry the first attempt's time); the history query starts a stream
+// that a second copy would start again.
+bool onlyAsks(const Command &command)
 {
-    stopSignal = signal;
+    const QByteArray body = command.text.startsWith("ZZZZ") ? command.text.mid(4) : command.text;
+    if (body == findCommand(QStringLiteral("Button14"))->head)
+        return true;
+    for (const CommandRow &row : queryCommands())
+        if (!row.value && body == row.head)
+            return true;
+    return false;
 }
 
 bool toStandardOutput(const CtlOptions &options)
@@ -54,7 +65,13 @@ ExchangeSession &CtlRun::link()
                              QStringLiteral("%1: give the link: --serial DEVICE or --gateway A.B.C.D[:PORT]")
                                  .arg(options.command));
         m_link = std::make_unique<ExchangeSession>(options.link, form, exchange, options.timeoutMs, trace);
-        m_link->setRetries(options.retries);
+        // The exchange in flight finishes after the first signal; the next one ends its wait.
+        QObject::connect(&StopSignals::instance(), &StopSignals::arrived, m_link.get(), [this](int count) {
+            if (count >= m_signalsEndingWait)
+                m_link->abort(QStringLiteral("%1: stopped by %2 during the wait")
+                                  .arg(options.link.name(), count > 1 ? QStringLiteral("a second signal")
+                                                                      : QStringLiteral("a signal")));
+        });
         m_link->open();
     }
     return *m_link;
@@ -73,7 +90,11 @@ QByteArray CtlRun::exchangeCommand(const Command &command, const WholeAnswer &wh
     }
     if (stopRequested())
         throw CtlFailure(Interrupted, QStringLiteral("%1: stopped by a signal").arg(options.command));
-    return link().exchange(command, whole);
+    ExchangeSession &session = link();
+    // Only what is safe to send twice is sent again; the text of send is the user's own.
+    const bool repeatable = onlyAsks(command) && options.command != QLatin1String("send");
+    session.setRetries(repeatable ? options.retries : 0);
+    return session.exchange(command, whole);
 }
 
 QByteArray CtlRun::query(const char *button, const QList<AnswerField> &fields)
@@ -151,13 +172,21 @@ void CtlRun::note(const QString &line)
     std::fprintf(stderr, "%s\n", qPrintable(line));
 }
 
+void CtlRun::pause(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    QObject::connect(&StopSignals::instance(), &StopSignals::arrived, &loop, &QEventLoop::quit);
+    if (!stopRequested())
+        loop.exec();
+}
+
 bool CtlRun::stopRequested()
 {
-    return stopSignal != 0;
+    return StopSignals::received() > 0;
 }
 
 void CtlRun::catchStopSignals()
 {
-    std::signal(SIGINT, onStopSignal);
-    std::signal(SIGTERM, onStopSignal);
+    StopSignals::install();
 }

@@ -54,11 +54,18 @@ public:
     void commitOutput();
     // One line to standard error.
     static void note(const QString &line);
-    // Whether SIGINT or SIGTERM came; the exchange in flight finishes first.
+    // Waits `ms`; SIGINT or SIGTERM ends the pause at once.
+    void pause(int ms);
+    // From now on the first stop signal ends the wait in progress, not only a second one:
+    // for a stream of records, where nothing in flight needs finishing.
+    void endWaitAtFirstSignal() { m_signalsEndingWait = 1; }
+    // Whether SIGINT or SIGTERM came; the exchange in flight finishes first, unless a
+    // second signal comes during its wait.
     static bool stopRequested();
     static void catchStopSignals();
 
 private:
+    int m_signalsEndingWait = 2;
     std::unique_ptr<ExchangeSession> m_link;
     std::unique_ptr<QFileDevice> m_output;
 };

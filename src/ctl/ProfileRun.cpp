@@ -5,6 +5,7 @@
 #include "ctl/ProfileSettings.h"
 #include "profile/ActionHooks.h"
 #include "profile/CollectorRead.h"
+#include "profile/ProfileFile.h"
 #include "profile/ProfileKeys.h"
 #include "profile/WritePlan.h"
 
@@ -53,12 +54,13 @@ CtlProfile checkedProfile(const CtlRun &run)
 {
     const QString path = run.options.arguments.first();
     const QString name = profileName(run);
-    QFile file;
-    const bool opened = path == QLatin1String("-") ? file.open(stdin, QIODevice::ReadOnly)
-                                                   : (file.setFileName(path), file.open(QIODevice::ReadOnly));
-    if (!opened)
-        throw CtlFailure(UsageError, QStringLiteral("%1: %2").arg(path, file.errorString()));
-    const CheckedProfile checked = checkProfile(file.readAll());
+    QFile input;
+    const ProfileBytes read = path == QLatin1String("-") && input.open(stdin, QIODevice::ReadOnly)
+                                  ? readProfileFrom(input)
+                                  : readProfileFile(path);
+    if (!read.fault.isEmpty())
+        throw CtlFailure(UsageError, QStringLiteral("%1: %2; nothing sent").arg(name, read.fault));
+    const CheckedProfile checked = checkProfile(read.bytes);
     QStringList faults = checked.faults;
     const SettingsForLink sorted = settingsForLink(checked.settings, run.isGateway());
     CtlProfile profile{sorted.settings, {}};

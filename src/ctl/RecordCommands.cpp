@@ -5,10 +5,8 @@
 #include "ctl/ExitStatus.h"
 
 #include <QDateTime>
-#include <QEventLoop>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QTimer>
 
 namespace {
 
@@ -46,13 +44,6 @@ QString csvField(const QString &value)
     return u'"' + QString(value).replace(u'"', QStringLiteral("\"\"")) + u'"';
 }
 
-void pause(int ms)
-{
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
 int live(CtlRun &run)
 {
     QList<AnswerField> fields;
@@ -66,7 +57,7 @@ int live(CtlRun &run)
     }
     for (int taken = 0; run.options.count < 0 || taken < run.options.count; ++taken) {
         if (taken > 0)
-            pause(int(run.options.everySeconds * 1000));
+            run.pause(int(run.options.everySeconds * 1000));
         // Readings end with SIGINT or SIGTERM as with the count.
         if (CtlRun::stopRequested())
             break;
@@ -136,8 +127,13 @@ int history(CtlRun &run)
         return Done;
     }
     // The records come back to back, each ending with CR LF, in pieces cut wherever the
-    // link cuts them: joined again, one record a line, as the collector sent it.
-    run.link().startStream(query);
+    // link cuts them: joined again, one record a line, as the collector sent it. Nothing
+    // more is sent, so a stop signal ends the wait at once, the whole records kept.
+    run.endWaitAtFirstSignal();
+    ExchangeSession &link = run.link();
+    if (CtlRun::stopRequested())
+        throw CtlFailure(Interrupted, QStringLiteral("history: stopped by a signal"));
+    link.startStream(query);
     QByteArray pending;
     int kept = 0;
     auto keep = [&](const QByteArray &record) {
@@ -146,7 +142,7 @@ int history(CtlRun &run)
     };
     try {
         while (kept < run.options.count && !CtlRun::stopRequested()) {
-            const std::optional<QByteArray> piece = run.link().nextPiece();
+            const std::optional<QByteArray> piece = link.nextPiece();
             if (!piece)
                 break;
             pending += *piece;
@@ -154,8 +150,16 @@ int history(CtlRun &run)
                 keep(pending.left(end));
         }
     } catch (const SessionError &error) {
+        if (!CtlRun::stopRequested()) {
+            run.commitOutput();
+            throw CtlFailure(LinkError,
+                             QStringLiteral("%1; %2 whole records kept").arg(error.message).arg(kept));
+        }
+    }
+    // What came after the last whole record is no record; stopped, it is not one cut off either.
+    if (CtlRun::stopRequested() && kept < run.options.count) {
         run.commitOutput();
-        throw CtlFailure(LinkError, QStringLiteral("%1; %2 whole records kept").arg(error.message).arg(kept));
+        throw CtlFailure(Interrupted, QStringLiteral("history: stopped; %1 whole records kept").arg(kept));
     }
     const QByteArray rest = pending.trimmed();
     if (kept == 0 && (rest == "NO RECORD" || rest.startsWith("ERROR"))) {
@@ -171,10 +175,6 @@ int history(CtlRun &run)
                              .arg(run.options.link.name())
                              .arg(kept)
                              .arg(QString::fromLatin1(escapedBytes(rest.left(40)))));
-    }
-    if (CtlRun::stopRequested()) {
-        run.commitOutput();
-        throw CtlFailure(Interrupted, QStringLiteral("history: stopped; %1 whole records kept").arg(kept));
     }
     return Done;
 }

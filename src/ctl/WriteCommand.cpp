@@ -69,8 +69,11 @@ int write(CtlRun &run)
     QStringList faults;
     HeadlessForm planForm;
     setLinkMode(planForm, run.isGateway());
-    WriteRequest request{profile.settings, planCommands(planForm, profile.settings, faults), run.options.all,
-                         profile.skipped};
+    WriteRequest request;
+    request.settings = profile.settings;
+    request.commands = planCommands(planForm, profile.settings, faults);
+    request.all = run.options.all;
+    request.skipped = profile.skipped;
     for (const QString &fault : faults)
         CtlRun::note(profileName(run) + QStringLiteral(": ") + fault);
     if (!faults.isEmpty())

@@ -48,6 +48,9 @@ int main(int argc, char *argv[])
         return failure.status;
     } catch (const SessionError &error) {
         std::fprintf(stderr, "tl380ctl: %s\n", qPrintable(error.message));
+        // A second signal ends the wait in progress as a link error would.
+        if (CtlRun::stopRequested())
+            return Interrupted;
         return error.kind == SessionError::Link ? LinkError : CollectorDiffers;
     }
 }

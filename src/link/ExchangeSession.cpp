@@ -157,6 +157,7 @@ void ExchangeSession::openGateway()
 
 void ExchangeSession::abort(const QString &why)
 {
+    m_aborted = why;
     m_wait->lose(why);
 }
 
@@ -209,6 +210,8 @@ std::optional<QByteArray> ExchangeSession::nextPiece()
 
 void ExchangeSession::linkFailed() const
 {
+    if (!m_aborted.isEmpty())
+        throw SessionError(SessionError::Link, m_aborted);
     if (m_wait->lost())
         throw SessionError(SessionError::Link, QStringLiteral("%1: %2").arg(m_target.name(), m_wait->why()));
     throw SessionError(SessionError::Link,

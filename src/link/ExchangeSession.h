@@ -94,6 +94,8 @@ private:
     bool m_anyByte = false;
     // The socket error number of a failed connection, for its cause.
     int m_connectError = 0;
+    // Why the session was ended from outside (a stop); empty while it was not.
+    QString m_aborted;
     bool m_connected = false;
     bool m_readPending = false;
 };

@@ -8,9 +8,12 @@
 #include "profile/NearestName.h"
 #include "profile/ProfileForm.h"
 #include "profile/ProfileKeys.h"
+#include "profile/QuotedHead.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSet>
 
 #include <algorithm>
 #include <cmath>
@@ -35,6 +38,9 @@ QString jsonFault(const QByteArray &json, const QJsonParseError &error)
         .arg(column)
         .arg(error.errorString());
 }
+
+// Names are compared for the nearest known one by their head alone: no key is longer.
+constexpr qsizetype NearestHead = 64;
 
 QStringList allKeyNames()
 {
@@ -83,7 +89,7 @@ QString separatorFault(const ProfileKey &key, const QString &value)
         if (QStringView(Separators).contains(c))
             return QStringLiteral("%1: \"%2\" has '%3', which separates the collector's commands; not "
                                   "allowed: # ! ;")
-                .arg(fullName(key), value, QString(c));
+                .arg(fullName(key), shortHead(value), QString(c));
     }
     return {};
 }
@@ -97,7 +103,7 @@ QString rangeFault(const ProfileKey &key, const QString &value)
         const int number = value.toInt(&ok);
         if (ok && number > range.most)
             return QStringLiteral("%1: \"%2\" would go out as another value; allowed: 0 to %3")
-                .arg(fullName(key), value)
+                .arg(fullName(key), shortHead(value))
                 .arg(range.most);
     }
     return {};
@@ -113,37 +119,51 @@ QString valueFault(const ProfileKey &key, const QString &value)
         if (items.contains(value))
             return {};
         return QStringLiteral("%1: \"%2\" is not an item; allowed: %3")
-            .arg(fullName(key), value, quotedList(items));
+            .arg(fullName(key), shortHead(value), quotedList(items));
     }
     if (fromGbk(toGbk(value)) != value)
-        return QStringLiteral("%1: \"%2\" has characters GBK cannot write").arg(fullName(key), value);
+        return QStringLiteral("%1: \"%2\" has characters GBK cannot write")
+            .arg(fullName(key), shortHead(value));
     const TypingRule *rule = typingRuleOf(QLatin1String(key.control));
     if (!rule)
         return {};
     for (const QChar c : value)
         if (!typeable(rule->characters, c.unicode()))
             return QStringLiteral("%1: \"%2\" has '%3'; allowed: %4")
-                .arg(fullName(key), value, QString(c), describe(rule->characters));
+                .arg(fullName(key), shortHead(value), QString(c), describe(rule->characters));
     const qsizetype bytes = toGbk(value).size();
     if (rule->mostBytes >= 0 && bytes > rule->mostBytes)
         return QStringLiteral("%1: \"%2\" is %3 GBK bytes long; allowed: at most %4")
-            .arg(fullName(key), value)
+            .arg(fullName(key), shortHead(value))
             .arg(bytes)
             .arg(rule->mostBytes);
     return rangeFault(key, value);
 }
 
-// Keys given twice in one object; the JSON reader would silently keep the last.
-// The text is valid JSON already.
+// The text of a JSON string as written, escapes and all, as the reader takes it:
+// "station\u005fnumber" is "station_number".
+QString decodedString(const QByteArray &written)
+{
+    if (!written.contains('\\'))
+        return QString::fromUtf8(written);
+    const QJsonDocument one = QJsonDocument::fromJson('[' + ('"' + written + '"') + ']');
+    return one.array().at(0).toString();
+}
+
+// Keys given twice in one object, compared as the JSON reader decodes them; the
+// reader would silently keep the last. The text is valid JSON already.
 QStringList duplicateKeys(const QByteArray &json)
 {
     QStringList faults;
-    QList<QStringList> open; // the keys seen in each enclosing object; arrays hold none
+    QList<QSet<QString>> open; // the keys seen in each enclosing object; arrays hold none
     QList<bool> isObject;
+    qsizetype line = 1; // a JSON string holds no line break of its own
     for (qsizetype i = 0; i < json.size(); ++i) {
         const char c = json[i];
-        if (c == '{' || c == '[') {
-            open.append(QStringList());
+        if (c == '\n') {
+            ++line;
+        } else if (c == '{' || c == '[') {
+            open.append(QSet<QString>());
             isObject.append(c == '{');
         } else if ((c == '}' || c == ']') && !open.isEmpty()) {
             open.removeLast();
@@ -152,17 +172,16 @@ QStringList duplicateKeys(const QByteArray &json)
             qsizetype end = i + 1;
             while (end < json.size() && json[end] != '"')
                 end += json[end] == '\\' ? 2 : 1;
-            const QByteArray text = json.mid(i + 1, end - i - 1);
             qsizetype next = end + 1;
             while (next < json.size() && QChar(json[next]).isSpace())
                 ++next;
             if (next < json.size() && json[next] == ':' && !open.isEmpty() && isObject.last()) {
-                const QString key = QString::fromUtf8(text);
+                const QString key = decodedString(json.mid(i + 1, end - i - 1));
                 if (open.last().contains(key))
                     faults << QStringLiteral("line %1: \"%2\" given twice in one object; give it once")
-                                  .arg(json.left(i).count('\n') + 1)
-                                  .arg(key);
-                open.last() << key;
+                                  .arg(line)
+                                  .arg(shortHead(key));
+                open.last().insert(key);
             }
             i = end;
         }
@@ -174,7 +193,8 @@ void checkPage(const QString &page, const QJsonValue &content, CheckedProfile &c
 {
     if (!findProfilePage(page)) {
         checked.faults << QStringLiteral("%1: unknown page; did you mean \"%2\"? pages: %3")
-                              .arg(page, nearestName(page, allPageNames()), allPageNames().join(u", "));
+                              .arg(shortHead(page), nearestName(page.left(NearestHead), allPageNames()),
+                                   allPageNames().join(u", "));
         return;
     }
     if (!content.isObject()) {
@@ -187,7 +207,7 @@ void checkPage(const QString &page, const QJsonValue &content, CheckedProfile &c
         if (!key) {
             const QString name = page + u'.' + it.key();
             checked.faults << QStringLiteral("%1: unknown key; did you mean \"%2\"?")
-                                  .arg(name, nearestName(name, allKeyNames()));
+                                  .arg(shortHead(name), nearestName(name.left(NearestHead), allKeyNames()));
             continue;
         }
         const QStringList items = allowedItems(*key);

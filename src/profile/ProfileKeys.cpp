@@ -3,6 +3,7 @@
 #include "commands/CommandTable.h"
 #include "commands/DropDownItems.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -122,6 +123,14 @@ const char *const rs485Queries[] = {"Button84"};
 const char *const slotQueries[] = {"Button76", "Button74", "Button81", "Button79",
                                    "Button44", "Button41", "Button54", "Button49"};
 
+// The settings that identify one collector. Only the station number: the centre files a
+// collector's data under it, and two collectors with one number report as one station.
+// Left out, though often a site's own: the RS485 meter rows and addresses, the slot
+// commands and the analog ranges (a site's units share them: the meters and sensors
+// are alike), and a private APN's user and password (shared by a fleet's SIM cards;
+// where each card has its own, give them with the collector's values).
+const char *const identityControls[] = {"Edit7"};
+
 const std::array<ProfilePage, 5> pages{{
     {"system",   systemQueries},
     {"gprs",     gprsQueries},
@@ -184,6 +193,12 @@ const char *queryOf(const ProfileKey &key)
 QString fullName(const ProfileKey &key)
 {
     return QLatin1String(key.page) + u'.' + QLatin1String(key.key);
+}
+
+bool identifiesCollector(const ProfileKey &key)
+{
+    return std::any_of(std::begin(identityControls), std::end(identityControls),
+                       [&key](const char *control) { return qstrcmp(control, key.control) == 0; });
 }
 
 QStringList allowedItems(const ProfileKey &key)

@@ -35,5 +35,8 @@ bool needsSerial(const ProfileKey &key);
 const char *queryOf(const ProfileKey &key);
 // "page.key"
 QString fullName(const ProfileKey &key);
+// Whether the setting tells one collector from another, so that a profile made on one
+// collector must not give it to another unless it is given for that one.
+bool identifiesCollector(const ProfileKey &key);
 // The items a drop-down key may take; empty for a field.
 QStringList allowedItems(const ProfileKey &key);

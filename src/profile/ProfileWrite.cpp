@@ -115,9 +115,39 @@ WriteResult classifyWrite(const QList<ProfileSetting> &settings, const WritePlan
     return result;
 }
 
-WriteResult writeProfile(CollectorLink &link, const WriteRequest &request, const ActionHooks &hooks,
+namespace {
+
+// The identity settings to leave as the collector has them, by the request's rule.
+QList<IdentityDifference> identityToKeep(const WriteRequest &request, const HeadlessForm &before)
+{
+    const QList<IdentityDifference> differ = identityDifferences(before, request.settings, request.givenHere);
+    if (differ.isEmpty() || request.restoreIdentity ||
+        (request.writeIdentity && request.writeIdentity(differ)))
+        return {};
+    return differ;
+}
+
+// The request without the kept settings and the commands that would send them.
+WriteRequest without(const WriteRequest &request, const QList<IdentityDifference> &kept)
+{
+    auto isKept = [&kept](const ProfileKey *key) {
+        return std::any_of(kept.begin(), kept.end(),
+                           [key](const IdentityDifference &d) { return d.key == key; });
+    };
+    WriteRequest rest = request;
+    rest.settings.removeIf([&](const ProfileSetting &s) { return isKept(s.key); });
+    rest.commands.removeIf(
+        [&](const PlannedCommand &c) { return std::any_of(c.keys.begin(), c.keys.end(), isKept); });
+    return rest;
+}
+
+} // namespace
+
+WriteResult writeProfile(CollectorLink &link, const WriteRequest &whole, const ActionHooks &hooks,
                          std::optional<CollectorState> *readBack)
 {
+    WriteRequest request = whole;
+    QList<IdentityDifference> kept;
     const QList<PlannedQuery> queries = planSettingQueries(request.settings, link.viaGateway());
     WriteResult result;
     WritePlan plan;
@@ -126,6 +156,8 @@ WriteResult writeProfile(CollectorLink &link, const WriteRequest &request, const
     bool endedBeforeSending = true;
     try {
         const CollectorState before = readCollector(link, queries, hooks);
+        kept = identityToKeep(request, before.form);
+        request = without(request, kept);
         plan = planWrite(request.commands, before.form, request.settings, request.all);
         endedBeforeSending = false;
         log = sendCommands(link, plan.toSend, hooks);
@@ -147,6 +179,11 @@ WriteResult writeProfile(CollectorLink &link, const WriteRequest &request, const
             }
         }
         result = classifyWrite(request.settings, plan, log, after);
+    }
+    for (const IdentityDifference &identity : kept) {
+        result.outcomes << std::pair{identity.key, Outcome::Kept};
+        result.keptValues << QStringLiteral("%1 \"%2\" (the profile has \"%3\")")
+                                 .arg(fullName(*identity.key), identity.collector, identity.profile);
     }
     result.skipped = request.skipped;
     if (readBack)

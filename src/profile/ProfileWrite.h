@@ -1,10 +1,14 @@
 #pragma once
 
 #include "profile/CollectorRead.h"
+#include "profile/IdentityRule.h"
 #include "profile/ProfileCheck.h"
 #include "profile/WritePlan.h"
 #include "profile/WriteResult.h"
 
+#include <QSet>
+
+#include <functional>
 #include <optional>
 
 class CollectorLink;
@@ -45,6 +49,13 @@ struct WriteRequest
     // Send every command, whatever the collector holds.
     bool all = false;
     QStringList skipped;
+    // Identity settings given for this collector (its own value): written like any other.
+    QSet<const ProfileKey *> givenHere;
+    // A backup restored (onto a replacement unit): the profile's identity is written too.
+    bool restoreIdentity = false;
+    // Asked once when the collector holds another identity than the profile gives;
+    // true writes the profile's. Without it the collector's is kept.
+    std::function<bool(const QList<IdentityDifference> &)> writeIdentity;
 };
 
 // The whole write: what the collector holds, the commands that differ, the

@@ -20,6 +20,7 @@ constexpr OutcomeName outcomeNames[] = {
     {Outcome::NotReadBack,  "written but not read back", "written"},
     {Outcome::NotWritten,   "not written",               "not_written"},
     {Outcome::Uncertain,    "uncertain",                 "uncertain"},
+    {Outcome::Kept,         "kept as the collector's own", "kept"},
 };
 // clang-format on
 
@@ -75,6 +76,9 @@ QString summaryText(const WriteResult &result)
     if (const QStringList names = result.names(Outcome::Uncertain); !names.isEmpty())
         text += QStringLiteral("\nSent, but no answer came (the collector may or may not hold it): %1")
                     .arg(listed(names));
+    if (!result.keptValues.isEmpty())
+        text += QStringLiteral("\nKept as the collector's own (it identifies the collector): %1")
+                    .arg(result.keptValues.join(QStringLiteral(", ")));
     if (!result.skipped.isEmpty())
         text += QStringLiteral("\nSkipped, set over the serial link only or an action: %1")
                     .arg(listed(result.skipped));

@@ -6,6 +6,7 @@
 #include "ui/PageGrid.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -15,6 +16,12 @@
 #include <QVBoxLayout>
 
 namespace {
+
+// The page's texts, for translation.
+struct ChannelPage
+{
+    Q_DECLARE_TR_FUNCTIONS(ChannelPage)
+};
 
 struct ChoiceRow
 {
@@ -35,9 +42,9 @@ const ChoiceRow adChannels[] = {
 };
 // The third row carries the first row's caption.
 const ChoiceRow pulseChannels[] = {
-    {"P01 Channel:", "INP1", -1, "Button22"},
-    {"P02 Channel:", "INP2",  2, "Button23"},
-    {"P01 Channel:", "INP3",  0, "Button17"},
+    {QT_TRANSLATE_NOOP("ChannelPage", "P01 Channel:"), "INP1", -1, "Button22"},
+    {QT_TRANSLATE_NOOP("ChannelPage", "P02 Channel:"), "INP2",  2, "Button23"},
+    {QT_TRANSLATE_NOOP("ChannelPage", "P01 Channel:"), "INP3",  0, "Button17"},
 };
 const ChoiceRow digitalInputs[] = {
     {"DIN1:", "DIN1", 0, "Button46"},
@@ -77,19 +84,19 @@ const ValueRow pulseEquivalents[] = {
 
 QPushButton *setButton(QWidget *group, const char *name)
 {
-    return snug(button(group, QLatin1String(name), QStringLiteral("Set"), {}));
+    return snug(button(group, QLatin1String(name), ChannelPage::tr("Set"), {}));
 }
 
 template <std::size_t N>
 QGroupBox *choiceGroup(QWidget *page, const char *name, const char *title, const ChoiceRow (&rows)[N],
                        const QStringList &items, int chars)
 {
-    QGroupBox *group = groupBox(page, QLatin1String(name), QLatin1String(title), {});
+    QGroupBox *group = groupBox(page, QLatin1String(name), ChannelPage::tr(title), {});
     QGridLayout *grid = gridOf(group);
     int at = 0;
     for (const ChoiceRow &row : rows) {
         const QString control = QLatin1String(row.dropDown);
-        grid->addWidget(caption(group, control, QLatin1String(row.caption)), at, 0);
+        grid->addWidget(caption(group, control, ChannelPage::tr(row.caption)), at, 0);
         QComboBox *box = row.startIndex < 0 ? dropDownShowing(group, control, items, items.at(1), {})
                                             : dropDown(group, control, items, row.startIndex, {});
         grid->addWidget(fitChars(box, chars), at, 1);
@@ -101,16 +108,18 @@ QGroupBox *choiceGroup(QWidget *page, const char *name, const char *title, const
 QGroupBox *rangeGroup(QWidget *page)
 {
     QGroupBox *group =
-        groupBox(page, QStringLiteral("GroupBox4"), QStringLiteral("Analog Range Configuration"), {});
+        groupBox(page, QStringLiteral("GroupBox4"), ChannelPage::tr("Analog Range Configuration"), {});
     QGridLayout *grid = gridOf(group);
-    const char *const headings[] = {"URV", "LRV", "Starting Point"};
+    const char *const headings[] = {QT_TRANSLATE_NOOP("ChannelPage", "URV"),
+                                    QT_TRANSLATE_NOOP("ChannelPage", "LRV"),
+                                    QT_TRANSLATE_NOOP("ChannelPage", "Starting Point")};
     for (int column = 0; column < 3; ++column)
         grid->addWidget(label(group, QStringLiteral("GroupBox4Heading%1").arg(column + 1),
-                              QLatin1String(headings[column]), {}),
+                              ChannelPage::tr(headings[column]), {}),
                         0, column + 1);
     int at = 1;
     for (const RangeRow &row : analogRanges) {
-        grid->addWidget(caption(group, QLatin1String(row.upper), QLatin1String(row.caption)), at, 0);
+        grid->addWidget(caption(group, QLatin1String(row.upper), ChannelPage::tr(row.caption)), at, 0);
         int column = 1;
         for (const char *name : {row.upper, row.lower, row.start})
             grid->addWidget(fitChars(field(group, QLatin1String(name), {}, {}), 7), at, column++);
@@ -123,11 +132,11 @@ template <std::size_t N>
 QGroupBox *valueGroup(QWidget *page, const char *name, const char *title, const ValueRow (&rows)[N],
                       int chars)
 {
-    QGroupBox *group = groupBox(page, QLatin1String(name), QLatin1String(title), {});
+    QGroupBox *group = groupBox(page, QLatin1String(name), ChannelPage::tr(title), {});
     QGridLayout *grid = gridOf(group);
     int at = 0;
     for (const ValueRow &row : rows) {
-        grid->addWidget(caption(group, QLatin1String(row.field), QLatin1String(row.caption)), at, 0);
+        grid->addWidget(caption(group, QLatin1String(row.field), ChannelPage::tr(row.caption)), at, 0);
         grid->addWidget(fitChars(field(group, QLatin1String(row.field), {}, {}), chars), at, 1);
         grid->addWidget(setButton(group, row.button), at++, 2);
     }
@@ -145,20 +154,26 @@ void buildChannelPage(QWidget *page)
     columns->addLayout(left);
     columns->addLayout(right);
 
-    left->addWidget(
-        choiceGroup(page, "GroupBox10", "AD Channel Configuration", adChannels, channelSources(), 29));
-    left->addWidget(choiceGroup(page, "GroupBox14", "PU Channel Display Configuration", pulseChannels,
-                                pulseSources(), 30));
+    left->addWidget(choiceGroup(page, "GroupBox10",
+                                QT_TRANSLATE_NOOP("ChannelPage", "AD Channel Configuration"), adChannels,
+                                channelSources(), 29));
+    left->addWidget(choiceGroup(page, "GroupBox14",
+                                QT_TRANSLATE_NOOP("ChannelPage", "PU Channel Display Configuration"),
+                                pulseChannels, pulseSources(), 30));
     left->addStretch();
-    left->addWidget(button(page, QStringLiteral("Button128"), QStringLiteral("Read Parameters"), {}), 0,
+    left->addWidget(button(page, QStringLiteral("Button128"), ChannelPage::tr("Read Parameters"), {}), 0,
                     Qt::AlignLeft);
 
-    right->addWidget(choiceGroup(page, "GroupBox11", "Digital Input Configuration", digitalInputs,
-                                 digitalInputModes(), 13));
+    right->addWidget(choiceGroup(page, "GroupBox11",
+                                 QT_TRANSLATE_NOOP("ChannelPage", "Digital Input Configuration"),
+                                 digitalInputs, digitalInputModes(), 13));
     right->addWidget(rangeGroup(page));
     auto *pulseRow = new QHBoxLayout;
-    pulseRow->addWidget(valueGroup(page, "GroupBox13", "Pulse Base Value Configuration", pulseBases, 9));
-    pulseRow->addWidget(valueGroup(page, "GroupBox3", "Pulse Equivalent", pulseEquivalents, 9));
+    pulseRow->addWidget(valueGroup(page, "GroupBox13",
+                                   QT_TRANSLATE_NOOP("ChannelPage", "Pulse Base Value Configuration"),
+                                   pulseBases, 9));
+    pulseRow->addWidget(valueGroup(page, "GroupBox3", QT_TRANSLATE_NOOP("ChannelPage", "Pulse Equivalent"),
+                                   pulseEquivalents, 9));
     right->addLayout(pulseRow);
     right->addStretch();
 }

@@ -7,6 +7,7 @@
 #include "ui/PageGrid.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -18,10 +19,16 @@
 
 namespace {
 
+// The page's texts, for translation.
+struct CommSettings1Page
+{
+    Q_DECLARE_TR_FUNCTIONS(CommSettings1Page)
+};
+
 // clang-format off
 const CommandSlot pageSlots[] = {
-    {"GroupBox5", "Command 1", "COMAD1", false, "COMDDATA1", {"ACOMBY1", "ACOMBY2", "ACOMBY3"}, "Button76", "Button73", "Button74", "Button75"},
-    {"GroupBox2", "Command 2", "COMAD2", true,  "COMDDATA2", {"BCOMBY1", "BCOMBY2", "BCOMBY3"}, "Button81", "Button7",  "Button79", "Button80"},
+    {"GroupBox5", QT_TRANSLATE_NOOP("CommandSlotGroup", "Command 1"), "COMAD1", false, "COMDDATA1", {"ACOMBY1", "ACOMBY2", "ACOMBY3"}, "Button76", "Button73", "Button74", "Button75"},
+    {"GroupBox2", QT_TRANSLATE_NOOP("CommandSlotGroup", "Command 2"), "COMAD2", true,  "COMDDATA2", {"BCOMBY1", "BCOMBY2", "BCOMBY3"}, "Button81", "Button7",  "Button79", "Button80"},
 };
 
 struct DataPointRow
@@ -49,17 +56,21 @@ const DataPointRow dataPoints[] = {
 QGroupBox *dataPointGroup(QWidget *page)
 {
     QGroupBox *group =
-        groupBox(page, QStringLiteral("GroupBox1"), QStringLiteral("Communication Parameters"), {});
+        groupBox(page, QStringLiteral("GroupBox1"), CommSettings1Page::tr("Communication Parameters"), {});
     QGridLayout *grid = gridOf(group);
-    const char *const headings[] = {"Command Code", "Address", "Length", "Data Format", "Coefficient"};
+    const char *const headings[] = {QT_TRANSLATE_NOOP("CommSettings1Page", "Command Code"),
+                                    QT_TRANSLATE_NOOP("CommSettings1Page", "Address"),
+                                    QT_TRANSLATE_NOOP("CommSettings1Page", "Length"),
+                                    QT_TRANSLATE_NOOP("CommSettings1Page", "Data Format"),
+                                    QT_TRANSLATE_NOOP("CommSettings1Page", "Coefficient")};
     for (int column = 0; column < 5; ++column)
         grid->addWidget(label(group, QStringLiteral("GroupBox1Heading%1").arg(column + 1),
-                              QLatin1String(headings[column]), {}),
+                              CommSettings1Page::tr(headings[column]), {}),
                         0, column + 1);
     int at = 1;
     for (const DataPointRow &row : dataPoints) {
         const QString format = QLatin1String(row.format);
-        grid->addWidget(caption(group, QLatin1String(row.source), QLatin1String(row.caption)), at, 0);
+        grid->addWidget(caption(group, QLatin1String(row.source), CommSettings1Page::tr(row.caption)), at, 0);
         grid->addWidget(fitChars(dropDown(group, QLatin1String(row.source), responseSources(), 0, {}), 5), at,
                         1);
         grid->addWidget(
@@ -69,31 +80,34 @@ QGroupBox *dataPointGroup(QWidget *page)
         grid->addWidget(fitChars(dropDown(group, format, dataFormatsOf(format), 0, {}), 17), at, 4);
         grid->addWidget(
             fitChars(field(group, QLatin1String(row.coefficient), QStringLiteral("00001"), {}), 6), at, 5);
-        grid->addWidget(snug(button(group, QLatin1String(row.button), QStringLiteral("Set"), {})), at++, 6);
+        grid->addWidget(snug(button(group, QLatin1String(row.button), CommSettings1Page::tr("Set"), {})),
+                        at++, 6);
     }
     return group;
 }
 
 QGroupBox *portGroup(QWidget *page)
 {
-    QGroupBox *group = groupBox(page, QStringLiteral("GroupBox19"), QStringLiteral("RS485A  Instrument"), {});
+    QGroupBox *group =
+        groupBox(page, QStringLiteral("GroupBox19"), CommSettings1Page::tr("RS485A  Instrument"), {});
     QGridLayout *grid = gridOf(group);
     auto choice = [&](int row, const char *name, const char *text, const QStringList &items, int start) {
         const QString control = QLatin1String(name);
-        grid->addWidget(caption(group, control, QLatin1String(text)), row, 0);
+        grid->addWidget(caption(group, control, CommSettings1Page::tr(text)), row, 0);
         grid->addWidget(fitChars(dropDown(group, control, items, start, {}), 6), row, 1, Qt::AlignLeft);
     };
     auto setButton = [&](int row, const char *name) {
-        grid->addWidget(snug(button(group, QLatin1String(name), QStringLiteral("Set"), {})), row, 2);
+        grid->addWidget(snug(button(group, QLatin1String(name), CommSettings1Page::tr("Set"), {})), row, 2);
     };
 
-    choice(0, "MR485BT", "Baud Rate:", baudRates(), 3);
+    choice(0, "MR485BT", QT_TRANSLATE_NOOP("CommSettings1Page", "Baud Rate:"), baudRates(), 3);
     // One "Set" on the stop-bit row sends all three serial settings.
-    choice(1, "RS485STOP", "Stop Bit:", stopBits(), 0);
+    choice(1, "RS485STOP", QT_TRANSLATE_NOOP("CommSettings1Page", "Stop Bit:"), stopBits(), 0);
     setButton(1, "Button11");
-    choice(2, "MR485JN", "Parity:", parities(), 0);
+    choice(2, "MR485JN", QT_TRANSLATE_NOOP("CommSettings1Page", "Parity:"), parities(), 0);
 
-    grid->addWidget(caption(group, QStringLiteral("RS485DTM"), QStringLiteral("RTS Pin Delay Time:")), 3, 0);
+    grid->addWidget(caption(group, QStringLiteral("RS485DTM"), CommSettings1Page::tr("RTS Pin Delay Time:")),
+                    3, 0);
     grid->addWidget(fitChars(field(group, QStringLiteral("RS485DTM"), {}, {}), 5), 3, 1, Qt::AlignLeft);
     setButton(3, "Button83");
 
@@ -101,14 +115,14 @@ QGroupBox *portGroup(QWidget *page)
     note->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     note->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     note->setPlainText(
-        QStringLiteral("RS485_RTS Pin Delay Time\n0_1200->240\n1_2400->120\n2_4800->58\n3_9600->29\n"
-                       "4_19200->15 "));
+        CommSettings1Page::tr("RS485_RTS Pin Delay Time\n0_1200->240\n1_2400->120\n2_4800->58\n3_9600->29\n"
+                              "4_19200->15 "));
     note->setFixedHeight(note->fontMetrics().lineSpacing() * 6 + 24);
     grid->addWidget(note, 4, 0, 1, 3);
 
     grid->addWidget(
-        caption(group, QStringLiteral("RS485AXIEY"), QStringLiteral("RS485 Direct-Read Meter Type:")), 5, 0,
-        1, 3);
+        caption(group, QStringLiteral("RS485AXIEY"), CommSettings1Page::tr("RS485 Direct-Read Meter Type:")),
+        5, 0, 1, 3);
     grid->addWidget(fitChars(dropDown(group, QStringLiteral("RS485AXIEY"), meterTypes(), 0, {}), 19), 6, 0, 1,
                     2);
     setButton(6, "Button78");
@@ -131,8 +145,8 @@ void buildCommSettings1Page(QWidget *page)
     left->addStretch();
     auto *right = new QVBoxLayout;
     right->addWidget(portGroup(page));
-    right->addWidget(button(page, QStringLiteral("Button84"), QStringLiteral("Read Parameters"), {}), 0,
-                     Qt::AlignLeft);
+    right->addWidget(button(page, QStringLiteral("Button84"), CommSettings1Page::tr("Read Parameters"), {}),
+                     0, Qt::AlignLeft);
     columns->addLayout(left);
     columns->addLayout(right);
 }

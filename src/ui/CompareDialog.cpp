@@ -1,5 +1,6 @@
 #include "ui/CompareDialog.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -11,7 +12,7 @@ QDialog *showCompareDialog(QWidget *parent, const QList<CompareRow> &rows, const
 {
     auto *dialog = new QDialog(parent);
     dialog->setObjectName(QStringLiteral("CompareDialog"));
-    dialog->setWindowTitle(QStringLiteral("Compare"));
+    dialog->setWindowTitle(QCoreApplication::translate("CompareDialog", "Compare"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setWindowModality(Qt::ApplicationModal);
     auto *layout = new QVBoxLayout(dialog);
@@ -22,8 +23,9 @@ QDialog *showCompareDialog(QWidget *parent, const QList<CompareRow> &rows, const
 
     auto *table = new QTableWidget(int(rows.size()), 4, dialog);
     table->setObjectName(QStringLiteral("CompareTable"));
-    table->setHorizontalHeaderLabels(
-        {QString(), QStringLiteral("Setting"), QStringLiteral("Collector"), QStringLiteral("Profile")});
+    table->setHorizontalHeaderLabels({QString(), QCoreApplication::translate("CompareDialog", "Setting"),
+                                      QCoreApplication::translate("CompareDialog", "Collector"),
+                                      QCoreApplication::translate("CompareDialog", "Profile")});
     table->verticalHeader()->hide();
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);

@@ -6,6 +6,7 @@
 #include "ui/PageGrid.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -15,6 +16,12 @@
 #include <QVBoxLayout>
 
 namespace {
+
+// The page's texts, for translation.
+struct DataQueryPage
+{
+    Q_DECLARE_TR_FUNCTIONS(DataQueryPage)
+};
 
 struct Display
 {
@@ -39,14 +46,14 @@ const Display totalizers[] = {
     {"PIN2:", "PU3XS", "00000000"},
 };
 const Display digitalValues[] = {
-    {"Power Supply Mode :", "IN1XS", ""},
-    {"DIN1:",               "IN2XS", ""},
-    {"DIN2:",               "IN3XS", ""},
+    {QT_TRANSLATE_NOOP("DataQueryPage", "Power Supply Mode :"), "IN1XS", ""},
+    {"DIN1:",                                                   "IN2XS", ""},
+    {"DIN2:",                                                   "IN3XS", ""},
 };
 const Display stationValues[] = {
-    {"Station Number:",    "Label80", ""},
-    {"Verification Time:", "Label81", ""},
-    {"Battery Voltage:",   "Label82", ""},
+    {QT_TRANSLATE_NOOP("DataQueryPage", "Station Number:"),    "Label80", ""},
+    {QT_TRANSLATE_NOOP("DataQueryPage", "Verification Time:"), "Label81", ""},
+    {QT_TRANSLATE_NOOP("DataQueryPage", "Battery Voltage:"),   "Label82", ""},
 };
 
 struct TimePart
@@ -56,11 +63,11 @@ struct TimePart
     const char *unitText;
 };
 const TimePart startTime[] = {
-    {"Hyear",  historyYears,                      "Y"},
-    {"Hmonth", [] { return twoDigitRange(1, 12); }, "M"},
-    {"Hday",   [] { return twoDigitRange(1, 31); }, "D"},
-    {"Hhour",  [] { return twoDigitRange(0, 23); }, "H"},
-    {"Hmin",   [] { return twoDigitRange(0, 59); }, "Min"},
+    {"Hyear",  historyYears,                        QT_TRANSLATE_NOOP("DataQueryPage", "Y")},
+    {"Hmonth", [] { return twoDigitRange(1, 12); }, QT_TRANSLATE_NOOP("DataQueryPage", "M")},
+    {"Hday",   [] { return twoDigitRange(1, 31); }, QT_TRANSLATE_NOOP("DataQueryPage", "D")},
+    {"Hhour",  [] { return twoDigitRange(0, 23); }, QT_TRANSLATE_NOOP("DataQueryPage", "H")},
+    {"Hmin",   [] { return twoDigitRange(0, 59); }, QT_TRANSLATE_NOOP("DataQueryPage", "Min")},
 };
 // clang-format on
 
@@ -69,7 +76,7 @@ void addDisplays(QWidget *parent, QGridLayout *grid, const Display *rows, int co
 {
     for (int at = 0; at < count; ++at) {
         const QString name = QLatin1String(rows[at].name);
-        grid->addWidget(caption(parent, name, QLatin1String(rows[at].caption)), at, 0);
+        grid->addWidget(caption(parent, name, DataQueryPage::tr(rows[at].caption)), at, 0);
         QLabel *value = label(parent, name, QLatin1String(rows[at].start), {});
         value->setMinimumWidth(value->fontMetrics().horizontalAdvance(widest));
         grid->addWidget(value, at, 1);
@@ -81,7 +88,7 @@ template <std::size_t N>
 QGroupBox *displayGroup(QWidget *page, const char *name, const char *title, const Display (&rows)[N],
                         const QString &widest)
 {
-    QGroupBox *group = groupBox(page, QLatin1String(name), QLatin1String(title), {});
+    QGroupBox *group = groupBox(page, QLatin1String(name), DataQueryPage::tr(title), {});
     addDisplays(group, gridOf(group), rows, N, widest);
     return group;
 }
@@ -89,19 +96,20 @@ QGroupBox *displayGroup(QWidget *page, const char *name, const char *title, cons
 QLayout *liveArea(QWidget *page)
 {
     auto *row = new QHBoxLayout;
-    row->addWidget(
-        displayGroup(page, "GroupBox30", "Analog Signal", analogValues, QStringLiteral("000000.000")));
-    row->addWidget(displayGroup(page, "GroupBox29", "Totalizer", totalizers, QStringLiteral("0000000000")));
-    row->addWidget(
-        displayGroup(page, "GroupBox31", "Digital Signal", digitalValues, QStringLiteral("Pulse Count")));
+    row->addWidget(displayGroup(page, "GroupBox30", QT_TRANSLATE_NOOP("DataQueryPage", "Analog Signal"),
+                                analogValues, QStringLiteral("000000.000")));
+    row->addWidget(displayGroup(page, "GroupBox29", QT_TRANSLATE_NOOP("DataQueryPage", "Totalizer"),
+                                totalizers, QStringLiteral("0000000000")));
+    row->addWidget(displayGroup(page, "GroupBox31", QT_TRANSLATE_NOOP("DataQueryPage", "Digital Signal"),
+                                digitalValues, QStringLiteral("Pulse Count")));
 
     auto *side = new QVBoxLayout;
     auto *station = new QGridLayout;
     addDisplays(page, station, stationValues, 3, QStringLiteral("00-00-00 00:00:00"));
     side->addLayout(station);
     auto *buttons = new QHBoxLayout;
-    buttons->addWidget(button(page, QStringLiteral("Button124"), QStringLiteral("Manual Query"), {}));
-    buttons->addWidget(button(page, QStringLiteral("Button21"), QStringLiteral("Query"), {}));
+    buttons->addWidget(button(page, QStringLiteral("Button124"), DataQueryPage::tr("Manual Query"), {}));
+    buttons->addWidget(button(page, QStringLiteral("Button21"), DataQueryPage::tr("Query"), {}));
     buttons->addStretch();
     side->addLayout(buttons);
     row->addLayout(side);
@@ -116,20 +124,20 @@ QGroupBox *historyQueryGroup(QWidget *page)
     auto *row = new QHBoxLayout(group);
     row->setContentsMargins(4, 4, 4, 4);
     row->setSpacing(2);
-    row->addWidget(caption(group, QStringLiteral("NameSave"), QStringLiteral("Data Retention Period:")));
+    row->addWidget(caption(group, QStringLiteral("NameSave"), DataQueryPage::tr("Data Retention Period:")));
     row->addWidget(fitChars(dropDownShowing(group, QStringLiteral("NameSave"), historyRetentionPeriods(),
-                                            QStringLiteral("Not Save"), {}),
+                                            DataQueryPage::tr("Not Save"), {}),
                             7));
-    row->addWidget(caption(group, QStringLiteral("Hyear"), QStringLiteral("Start Time:")));
+    row->addWidget(caption(group, QStringLiteral("Hyear"), DataQueryPage::tr("Start Time:")));
     for (const TimePart &part : startTime) {
         const QString name = QLatin1String(part.name);
         row->addWidget(fitChars(dropDown(group, name, part.items(), 0, {}), 2));
-        row->addWidget(unit(group, name, QLatin1String(part.unitText)));
+        row->addWidget(unit(group, name, DataQueryPage::tr(part.unitText)));
     }
-    row->addWidget(caption(group, QStringLiteral("Hcont"), QStringLiteral("Record Count:")));
+    row->addWidget(caption(group, QStringLiteral("Hcont"), DataQueryPage::tr("Record Count:")));
     row->addWidget(fitChars(dropDown(group, QStringLiteral("Hcont"), recordCounts(), 0, {}), 2));
     row->addStretch();
-    row->addWidget(snug(button(group, QStringLiteral("Button125"), QStringLiteral("Query"), {})));
+    row->addWidget(snug(button(group, QStringLiteral("Button125"), DataQueryPage::tr("Query"), {})));
     return group;
 }
 
@@ -143,7 +151,7 @@ void buildDataQueryPage(QWidget *page)
     column->addLayout(liveArea(page));
     column->addStretch();
 
-    column->addWidget(caption(page, QStringLiteral("GroupBox32"), QStringLiteral("Historical Data")));
+    column->addWidget(caption(page, QStringLiteral("GroupBox32"), DataQueryPage::tr("Historical Data")));
     column->addWidget(historyQueryGroup(page));
     QPlainTextEdit *records = memo(page, QStringLiteral("Memo7"), {});
     records->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -151,7 +159,7 @@ void buildDataQueryPage(QWidget *page)
     records->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     records->setFixedSize(753, 105);
     column->addWidget(records);
-    QPushButton *clear = button(page, QStringLiteral("Button141"), QStringLiteral("Clear Buffer"), {});
+    QPushButton *clear = button(page, QStringLiteral("Button141"), DataQueryPage::tr("Clear Buffer"), {});
     column->addWidget(clear, 0, Qt::AlignLeft);
 
     // Button141Click: empties the history records only.

@@ -1,5 +1,7 @@
 #include "ui/DropDown.h"
 
+#include "ui/ItemTexts.h"
+
 #include <QComboBox>
 #include <QCompleter>
 #include <QCoreApplication>
@@ -43,7 +45,13 @@ QComboBox *dropDown(QWidget *parent, const QString &name, const QStringList &ite
     box->setObjectName(name);
     box->setGeometry(place);
     // Filled before the edit field exists, so that the field takes its text once, not once per item.
-    box->addItems(items);
+    // A word shown in the user's language keeps its English item behind it.
+    for (const QString &item : items) {
+        const QString shown = shownItem(item);
+        box->addItem(shown);
+        if (shown != item)
+            box->setItemData(box->count() - 1, item, ItemValueRole);
+    }
     box->setCurrentIndex(startIndex);
     // Editable through an edit field of our own: setEditable() would also build the list's popup,
     // which waits for the user's first look at the list, and a completer, which goes at once. The
@@ -67,8 +75,37 @@ QComboBox *dropDownShowing(QWidget *parent, const QString &name, const QStringLi
                            const QString &startText, const QRect &place)
 {
     QComboBox *box = dropDown(parent, name, items, -1, place);
-    box->setEditText(startText);
+    box->setEditText(shownItem(startText));
     return box;
+}
+
+namespace {
+
+// The item whose shown text the drop-down shows: the selected one first.
+int shownItemAt(const QComboBox *box)
+{
+    const QString shown = box->currentText();
+    const int at = box->currentIndex();
+    if (at >= 0 && box->itemText(at) == shown)
+        return at;
+    return box->findText(shown, Qt::MatchExactly | Qt::MatchCaseSensitive);
+}
+
+} // namespace
+
+QString dropDownValue(const QComboBox *box)
+{
+    const int at = shownItemAt(box);
+    if (at >= 0)
+        if (const QVariant value = box->itemData(at, ItemValueRole); value.isValid())
+            return value.toString();
+    return box->currentText();
+}
+
+void showDropDownValue(QComboBox *box, const QString &value)
+{
+    const int at = box->findData(value, ItemValueRole, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    box->setEditText(at >= 0 ? box->itemText(at) : value);
 }
 
 void onUserChange(QComboBox *box, QObject *context, const std::function<void()> &handler)

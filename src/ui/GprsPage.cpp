@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -15,6 +16,12 @@
 #include <QPushButton>
 
 namespace {
+
+// The page's texts, for translation.
+struct GprsPage
+{
+    Q_DECLARE_TR_FUNCTIONS(GprsPage)
+};
 
 struct FieldRow
 {
@@ -27,15 +34,15 @@ struct FieldRow
 
 // clang-format off
 const FieldRow loginRows[] = {
-    {"APNname", "APN Network Access Point:", 20, nullptr, "Button27"},
-    {"DNSuser", "Username:",                 20, nullptr, "Button147"},
-    {"DNSpass", "Password:",                 12, nullptr, "Button146"},
-    {"Edit22",  "DNS:",                      26, nullptr, "Button26"},
+    {"APNname", QT_TRANSLATE_NOOP("GprsPage", "APN Network Access Point:"), 20, nullptr, "Button27"},
+    {"DNSuser", QT_TRANSLATE_NOOP("GprsPage", "Username:"),                 20, nullptr, "Button147"},
+    {"DNSpass", QT_TRANSLATE_NOOP("GprsPage", "Password:"),                 12, nullptr, "Button146"},
+    {"Edit22",  QT_TRANSLATE_NOOP("GprsPage", "DNS:"),                      26, nullptr, "Button26"},
 };
 const FieldRow serverRows[] = {
-    {"Edit18", "Port Number:",        6, nullptr, "Button28"},
-    {"Edit19", "Heartbeat Interval:", 6, "S",     "Button29"},
-    {"Edit20", "Redial Interval:",    6, "S",     "Button30"},
+    {"Edit18", QT_TRANSLATE_NOOP("GprsPage", "Port Number:"),        6, nullptr,                           "Button28"},
+    {"Edit19", QT_TRANSLATE_NOOP("GprsPage", "Heartbeat Interval:"), 6, QT_TRANSLATE_NOOP("GprsPage", "S"), "Button29"},
+    {"Edit20", QT_TRANSLATE_NOOP("GprsPage", "Redial Interval:"),    6, QT_TRANSLATE_NOOP("GprsPage", "S"), "Button30"},
 };
 // clang-format on
 
@@ -47,7 +54,7 @@ public:
     void dropDownRow(const char *name, const char *text, const QStringList &items, int chars, const char *set)
     {
         const QString control = QLatin1String(name);
-        m_grid->addWidget(caption(m_group, control, QLatin1String(text)), m_row, 0);
+        m_grid->addWidget(caption(m_group, control, GprsPage::tr(text)), m_row, 0);
         m_grid->addWidget(fitChars(dropDown(m_group, control, items, 0, {}), chars), m_row, 1, Qt::AlignLeft);
         addSet(set);
     }
@@ -55,12 +62,12 @@ public:
     void fieldRow(const FieldRow &row)
     {
         const QString control = QLatin1String(row.field);
-        m_grid->addWidget(caption(m_group, control, QLatin1String(row.caption)), m_row, 0);
+        m_grid->addWidget(caption(m_group, control, GprsPage::tr(row.caption)), m_row, 0);
         auto *cell = new QHBoxLayout;
         cell->setSpacing(4);
         cell->addWidget(fitChars(field(m_group, control, {}, {}), row.chars));
         if (row.unitText)
-            cell->addWidget(unit(m_group, control, QLatin1String(row.unitText)));
+            cell->addWidget(unit(m_group, control, GprsPage::tr(row.unitText)));
         cell->addStretch();
         m_grid->addLayout(cell, m_row, 1);
         addSet(row.button);
@@ -69,7 +76,7 @@ public:
     // "IP:" with four fields of three digits separated by points.
     void addressRow()
     {
-        m_grid->addWidget(caption(m_group, QStringLiteral("IP1_1"), QStringLiteral("IP:")), m_row, 0);
+        m_grid->addWidget(caption(m_group, QStringLiteral("IP1_1"), GprsPage::tr("IP:")), m_row, 0);
         auto *cell = new QHBoxLayout;
         cell->setSpacing(2);
         for (int part = 1; part <= 4; ++part) {
@@ -86,7 +93,7 @@ public:
 private:
     void addSet(const char *name)
     {
-        m_grid->addWidget(snug(button(m_group, QLatin1String(name), QStringLiteral("Set"), {})), m_row++, 2);
+        m_grid->addWidget(snug(button(m_group, QLatin1String(name), GprsPage::tr("Set"), {})), m_row++, 2);
     }
 
     QWidget *m_group;
@@ -97,47 +104,50 @@ private:
 void buildSettings(QWidget *group, QGridLayout *grid)
 {
     SettingsColumn column(group, grid);
-    column.dropDownRow("NETCS", "Network Type:", networkTypes(), 9, "Button38");
+    column.dropDownRow("NETCS", QT_TRANSLATE_NOOP("GprsPage", "Network Type:"), networkTypes(), 9,
+                       "Button38");
     for (const FieldRow &row : loginRows)
         column.fieldRow(row);
     column.addressRow();
     for (const FieldRow &row : serverRows)
         column.fieldRow(row);
-    column.dropDownRow("ComboBox11", "TCP/UDP:", transportProtocols(), 5, "Button31");
-    column.dropDownRow("ComboBox14", "GPRS Enable:", gprsEnables(), 5, "Button6");
+    column.dropDownRow("ComboBox11", QT_TRANSLATE_NOOP("GprsPage", "TCP/UDP:"), transportProtocols(), 5,
+                       "Button31");
+    column.dropDownRow("ComboBox14", QT_TRANSLATE_NOOP("GprsPage", "GPRS Enable:"), gprsEnables(), 5,
+                       "Button6");
 }
 
 void buildStatus(QWidget *group, QGridLayout *grid)
 {
     int row = 0;
-    const char *const flags[][2] = {{"CheckBox1", "Module Communication Failure"},
-                                    {"CheckBox2", "SIM Card Not Detected"},
-                                    {"CheckBox3", "Network Registration Failed"},
-                                    {"CheckBox4", "GPRS Connection Failed"},
-                                    {"CheckBox5", "GPRS Connection to Center Failed"}};
+    const char *const flags[][2] = {
+        {"CheckBox1", QT_TRANSLATE_NOOP("GprsPage", "Module Communication Failure")},
+        {"CheckBox2", QT_TRANSLATE_NOOP("GprsPage", "SIM Card Not Detected")},
+        {"CheckBox3", QT_TRANSLATE_NOOP("GprsPage", "Network Registration Failed")},
+        {"CheckBox4", QT_TRANSLATE_NOOP("GprsPage", "GPRS Connection Failed")},
+        {"CheckBox5", QT_TRANSLATE_NOOP("GprsPage", "GPRS Connection to Center Failed")}};
     for (const auto &flag : flags)
-        grid->addWidget(checkBox(group, QLatin1String(flag[0]), QLatin1String(flag[1]), {}), row++, 0, 1, 2);
+        grid->addWidget(checkBox(group, QLatin1String(flag[0]), GprsPage::tr(flag[1]), {}), row++, 0, 1, 2);
 
-    grid->addWidget(caption(group, QStringLiteral("Label101"), QStringLiteral("GSM Signal Strength:")), row,
-                    0);
+    grid->addWidget(caption(group, QStringLiteral("Label101"), GprsPage::tr("GSM Signal Strength:")), row, 0);
     grid->addWidget(label(group, QStringLiteral("Label101"), QStringLiteral("00"), {}), row++, 1);
-    grid->addWidget(caption(group, QStringLiteral("Label3"), QStringLiteral("Obtain IP Address:")), row, 0);
+    grid->addWidget(caption(group, QStringLiteral("Label3"), GprsPage::tr("Obtain IP Address:")), row, 0);
     QLabel *address = label(group, QStringLiteral("Label3"), {}, {});
     address->setMinimumWidth(address->fontMetrics().horizontalAdvance(QStringLiteral("000.000.000.000")));
     grid->addWidget(address, row++, 1);
 
-    grid->addWidget(caption(group, QStringLiteral("ComboBox22"), QStringLiteral("Network Access Method:")),
-                    row, 0);
+    grid->addWidget(caption(group, QStringLiteral("ComboBox22"), GprsPage::tr("Network Access Method:")), row,
+                    0);
     grid->addWidget(
         fitChars(dropDown(group, QStringLiteral("ComboBox22"), gatewayAccessMethods(), 1, {}), 13), row++, 1,
         Qt::AlignLeft);
-    grid->addWidget(caption(group, QStringLiteral("DNSIP"), QStringLiteral("Connection Method:")), row, 0);
+    grid->addWidget(caption(group, QStringLiteral("DNSIP"), GprsPage::tr("Connection Method:")), row, 0);
     grid->addWidget(fitChars(dropDown(group, QStringLiteral("DNSIP"), connectionMethods(), 1, {}), 6), row++,
                     1, Qt::AlignLeft);
 
     grid->setRowStretch(row++, 1);
-    grid->addWidget(button(group, QStringLiteral("Button1"), QStringLiteral("Read Parameters"), {}), row, 0,
-                    1, 2, Qt::AlignLeft);
+    grid->addWidget(button(group, QStringLiteral("Button1"), GprsPage::tr("Read Parameters"), {}), row, 0, 1,
+                    2, Qt::AlignLeft);
 }
 
 } // namespace
@@ -147,7 +157,7 @@ void buildGprsPage(QWidget *page)
     auto *pageLayout = new QHBoxLayout(page);
     pageLayout->setContentsMargins(8, 6, 8, 8);
     QGroupBox *group =
-        groupBox(page, QStringLiteral("GroupBox9"), QStringLiteral("GPRS Parameter Configuration"), {});
+        groupBox(page, QStringLiteral("GroupBox9"), GprsPage::tr("GPRS Parameter Configuration"), {});
     pageLayout->addWidget(group);
 
     auto *columns = new QHBoxLayout(group);

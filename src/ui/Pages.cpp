@@ -8,6 +8,7 @@
 #include "ui/SystemParameterPage.h"
 #include "ui/WiringDiagramPage.h"
 
+#include <QCoreApplication>
 #include <QTabBar>
 #include <QTabWidget>
 
@@ -24,13 +25,13 @@ struct PageRow
 
 // clang-format off
 const std::array<PageRow, 7> pages{{
-    {"TabSheet2",  "System Parameter",            buildSystemParameterPage},
-    {"TabSheet1",  "GPRS Parameters",             buildGprsPage},
-    {"TabSheet4",  "AD/DI Channel Configuration", buildChannelPage},
-    {"TabSheet11", "Comm Settings 1",             buildCommSettings1Page},
-    {"TabSheet5",  "Comm Settings 2",             buildCommSettings2Page},
-    {"TabSheet3",  "Data Query",                  buildDataQueryPage},
-    {"TabSheet19", "Wiring Diagram",              buildWiringDiagramPage},
+    {"TabSheet2",  QT_TRANSLATE_NOOP("Pages", "System Parameter"),            buildSystemParameterPage},
+    {"TabSheet1",  QT_TRANSLATE_NOOP("Pages", "GPRS Parameters"),             buildGprsPage},
+    {"TabSheet4",  QT_TRANSLATE_NOOP("Pages", "AD/DI Channel Configuration"), buildChannelPage},
+    {"TabSheet11", QT_TRANSLATE_NOOP("Pages", "Comm Settings 1"),             buildCommSettings1Page},
+    {"TabSheet5",  QT_TRANSLATE_NOOP("Pages", "Comm Settings 2"),             buildCommSettings2Page},
+    {"TabSheet3",  QT_TRANSLATE_NOOP("Pages", "Data Query"),                  buildDataQueryPage},
+    {"TabSheet19", QT_TRANSLATE_NOOP("Pages", "Wiring Diagram"),              buildWiringDiagramPage},
 }};
 // clang-format on
 
@@ -48,7 +49,7 @@ QTabWidget *buildPageControl(QWidget *window)
     for (const PageRow &row : pages) {
         auto *page = new QWidget(pageControl);
         page->setObjectName(QLatin1String(row.name));
-        const int at = pageControl->addTab(page, QLatin1String(row.caption));
+        const int at = pageControl->addTab(page, QCoreApplication::translate("Pages", row.caption));
         pageControl->tabBar()->setTabTextColor(at, Qt::blue);
     }
     // Made inside the tabs, so that sizes taken while building follow the window's font.

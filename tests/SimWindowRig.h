@@ -6,11 +6,13 @@
 #include "test_sim_process.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 #include <optional>
@@ -25,6 +27,9 @@ struct SimWindowRig
     Via via;
     std::unique_ptr<PageWindow> w;
     QByteArray log;
+    // How the window's question about the collector's identity is answered.
+    QString identityAnswer = QStringLiteral("WriteIdentity");
+    QTimer answering;
 
     explicit SimWindowRig(Via link, const QStringList &options = {})
         : sim(QStringList{"--log"} + options, dir.filePath(QStringLiteral("ttyTL380"))), via(link)
@@ -44,6 +49,13 @@ struct SimWindowRig
     void connectWindow()
     {
         w = std::make_unique<PageWindow>();
+        QObject::connect(&answering, &QTimer::timeout, [this] {
+            for (QWidget *top : QApplication::topLevelWidgets())
+                if (top->objectName() == QLatin1String("IdentityQuestion") && top->isVisible())
+                    if (auto *button = top->findChild<QAbstractButton *>(identityAnswer))
+                        button->click();
+        });
+        answering.start(20);
         QTest::qWait(250); // the parse timer's firing at start-up is over
         if (via == Via::Serial) {
             w->pick("ComboBox2", 0);

@@ -106,7 +106,7 @@ void TestCtlFailures::answersInTwoPiecesAreOneExchange()
     Simulator sim({QStringLiteral("--fast"), QStringLiteral("--split"), QStringLiteral("150")},
                   dir.filePath(QStringLiteral("tty")));
     const QString profile = written(dir, "p.json", changes);
-    const CtlResult write = runCtl({"write", profile, "--serial", sim.link});
+    const CtlResult write = runCtl({"write", profile, "--restore", "--serial", sim.link});
     QVERIFY2(write.status == 0, write.out + write.err);
     QVERIFY2(write.out.contains("13 changed, 0 already right, 0 failed"), write.out);
     const CtlResult read = runCtl({"read", "system", "gprs", "--serial", sim.link});
@@ -153,10 +153,10 @@ void TestCtlFailures::writeTwiceSendsNothingTheSecondTime()
     QTemporaryDir dir;
     Simulator sim({QStringLiteral("--fast")}, dir.filePath(QStringLiteral("tty")));
     const QString profile = written(dir, "p.json", changes);
-    QCOMPARE(runCtl(QStringList{"write", profile} + gatewayOf(sim)).status, 0);
+    QCOMPARE(runCtl(QStringList{"write", profile, "--restore"} + gatewayOf(sim)).status, 0);
     const QString trace = dir.filePath(QStringLiteral("trace.txt"));
     const CtlResult again =
-        runCtl(QStringList{"write", profile, "--json", "--trace", trace} + gatewayOf(sim));
+        runCtl(QStringList{"write", profile, "--restore", "--json", "--trace", trace} + gatewayOf(sim));
     QCOMPARE(again.status, 0);
     QFile sent(trace);
     QVERIFY(sent.open(QIODevice::ReadOnly));
@@ -232,12 +232,12 @@ void TestCtlFailures::stopSignalEndsWriteBetweenExchanges()
     QTemporaryDir dir;
     Simulator sim({}, dir.filePath(QStringLiteral("tty")));
     const QString profile = written(dir, "p.json", changes);
-    const CtlResult stopped = runCtl({"write", profile, "--serial", sim.link}, 1200,
+    const CtlResult stopped = runCtl({"write", profile, "--restore", "--serial", sim.link}, 1200,
                                      [](QProcess &p) { ::kill(pid_t(p.processId()), SIGINT); });
     QCOMPARE(stopped.status, 5);
     QVERIFY2(stopped.err.contains("stopped by a signal; written: system.station_number"), stopped.err);
     QVERIFY2(stopped.err.contains("not written: ") && stopped.out.contains(": not written\n"), stopped.err);
-    const CtlResult rest = runCtl({"write", profile, "--serial", sim.link});
+    const CtlResult rest = runCtl({"write", profile, "--restore", "--serial", sim.link});
     QCOMPARE(rest.status, 0);
     QVERIFY2(rest.out.contains(" already right, 0 failed") && !rest.out.startsWith("0 changed"), rest.out);
     QCOMPARE(runCtl({"diff", profile, "--serial", sim.link}).out, QByteArray());
@@ -301,7 +301,7 @@ void TestCtlFailures::usageErrorSendsNothing_data()
                                  << QByteArray("live takes no --from");
     QTest::newRow("options read does not take")
         << QStringList{"read", "--yes", "--every", "3", "--clear-history"}
-        << QByteArray("read takes no --yes, --every, --clear-history (its own: --json)");
+        << QByteArray("read takes no --yes, --every, --clear-history (its own: --json, --template)");
     QTest::newRow("send --json") << QStringList{"send", "PPPPPP#VAR#", "--json"}
                                  << QByteArray("send takes no --json");
     QTest::newRow("reset --json") << QStringList{"reset", "--yes", "--json"}
@@ -309,7 +309,7 @@ void TestCtlFailures::usageErrorSendsNothing_data()
     QTest::newRow("live --csv --json")
         << QStringList{"live", "--csv", "--json"} << QByteArray("give --json or --csv, not both");
     QTest::newRow("write --set") << QStringList{"write", "p.json", "--set", "now"}
-                                 << QByteArray("write takes no --set");
+                                 << QByteArray("--set now: give page.key=VALUE");
     QTest::newRow("empty serial") << QStringList{"test", "--serial", ""}
                                   << QByteArray("--serial: give the DEVICE");
     QTest::newRow("signed port") << QStringList{"test", "--gateway", "127.0.0.1:+80"}
@@ -362,7 +362,8 @@ void TestCtlFailures::serialOnlySettingsSkippedOverGateway()
     Simulator sim({QStringLiteral("--fast")}, dir.filePath(QStringLiteral("tty")));
     const QString profile =
         written(dir, "p.json", R"({"system": {"station_number": "7"}, "gprs": {"apn": "x", "user": "u"}})");
-    const CtlResult run = runCtl(QStringList{"write", profile, "--skip-serial-only"} + gatewayOf(sim));
+    const CtlResult run =
+        runCtl(QStringList{"write", profile, "--skip-serial-only", "--restore"} + gatewayOf(sim));
     QVERIFY2(run.status == 0, run.err);
     QVERIFY2(run.err.contains("skipped, set over the serial link only: gprs.apn, gprs.user"), run.err);
     QVERIFY2(run.out.endsWith("1 changed, 0 already right, 0 failed\n"), run.out);

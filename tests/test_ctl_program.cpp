@@ -71,8 +71,8 @@ void TestCtlProgram::readWriteDiff()
         "channels": {"ad5_source": "3 Direct Read RS485 Channel MAD3", "ain2_upper": "-1.50", "ain2_lower": "00002", "ain2_start": "00003"},
         "rs485": {"baud_rate": "19200", "parity": "Even", "stop_bits": "2 bit"},
         "slots": {"slot1_enable": "1-Open", "slot1_command": "0A0B"}})";
-    const CtlResult changed =
-        runCtl(QStringList{"write", written(dir, "changes.json", changes)} + linkOf(first, gateway));
+    const CtlResult changed = runCtl(
+        QStringList{"write", written(dir, "changes.json", changes), "--restore"} + linkOf(first, gateway));
     QVERIFY2(changed.status == 0, changed.out + changed.err);
 
     const QString profile = dir.filePath(QStringLiteral("profile.json"));
@@ -87,11 +87,23 @@ void TestCtlProgram::readWriteDiff()
     QCOMPARE(before.status, 1);
     QVERIFY(before.out.contains("system.station_number: collector \"00012\", profile \"00321\""));
 
+    // Cloned, the second collector keeps its own station number and says so, once.
     const CtlResult write = runCtl(QStringList{"write", profile} + linkOf(second, gateway));
     QVERIFY2(write.status == 0, write.out + write.err);
+    QVERIFY2(write.out.contains("system.station_number: kept as the collector's own"), write.out);
     const CtlResult diff = runCtl(QStringList{"diff", profile} + linkOf(second, gateway));
     QCOMPARE(diff.status, 0);
-    QCOMPARE(diff.out, QByteArray());
+    QCOMPARE(diff.out,
+             QByteArray("system.station_number: collector \"00012\", profile \"00321\" (identifies the "
+                        "collector: write keeps it)\n"));
+    // Its own value given, it takes that one; a backup restored takes the profile's.
+    QCOMPARE(runCtl(QStringList{"write", profile, "--set", "system.station_number=00077"} +
+                    linkOf(second, gateway))
+                 .status,
+             0);
+    QVERIFY(runCtl(QStringList{"read", "system"} + linkOf(second, gateway)).out.contains("\"00077\""));
+    QCOMPARE(runCtl(QStringList{"write", profile, "--restore"} + linkOf(second, gateway)).status, 0);
+    QCOMPARE(runCtl(QStringList{"diff", profile, "--restore"} + linkOf(second, gateway)).out, QByteArray());
 }
 
 void TestCtlProgram::profileFaultSendsNothing_data()

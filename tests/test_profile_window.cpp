@@ -208,6 +208,25 @@ private slots:
         closeBoxes();
     }
 
+    void write_keeps_the_collectors_station_number_unless_told()
+    {
+        SimWindowRig rig(Via::Serial);
+        writeJson(rig.path("site.json"), changed(ctlRead(rig, "read.json"), {"system.station_number"}));
+        rig.identityAnswer = QStringLiteral("KeepIdentity");
+        rig.connectWindow();
+        QVERIFY(rig.actions().openFile(rig.path("site.json")));
+        rig.setsReceived();
+        rig.actions().write();
+        QCOMPARE(rig.actions().written().names(Outcome::Kept), QStringList{"system.station_number"});
+        QCOMPARE(rig.setsReceived(), QStringList());
+        QVERIFY(boxTexts().join(u' ').contains(QLatin1String("Kept as the collector's own")));
+        rig.identityAnswer = QStringLiteral("WriteIdentity");
+        rig.actions().write();
+        QCOMPARE(rig.actions().written().names(Outcome::Changed), QStringList{"system.station_number"});
+        QCOMPARE(rig.setsReceived().size(), 1);
+        closeBoxes();
+    }
+
     void write_over_the_gateway_skips_and_names_serial_only_settings()
     {
         SimWindowRig rig(Via::Gateway);

@@ -17,14 +17,14 @@ namespace {
 struct CommandOptions
 {
     const char *command;
-    const char *options[4];
+    const char *options[6];
 };
 // clang-format off
 constexpr CommandOptions commandOptions[] = {
     {"test",    {"json"}},
-    {"read",    {"json"}},
-    {"write",   {"all", "skip-serial-only", "json", "clear-history"}},
-    {"diff",    {"skip-serial-only", "json"}},
+    {"read",    {"json", "template"}},
+    {"write",   {"all", "skip-serial-only", "json", "clear-history", "set", "restore"}},
+    {"diff",    {"skip-serial-only", "json", "set", "restore"}},
     {"clock",   {"set", "json"}},
     {"live",    {"every", "count", "csv", "json"}},
     {"history", {"from", "count", "json"}},
@@ -48,6 +48,7 @@ const char *const Description = R"(Backs up, compares and configures TL380 colle
 Commands:
   test                  communication test: prints the model and the link digit
   read [PAGE...]        reads the pages (system gprs channels rs485 slots) as a profile
+                        (--template: without the settings that identify the collector)
   write PROFILE         checks the profile, reads the collector, sends each setting
                         that differs (--all: every one), reads back, prints a summary
   diff PROFILE          prints the settings where the collector differs from the profile
@@ -59,6 +60,9 @@ Commands:
   keys [PAGE|KEY...]    lists every profile key (or those named) with what it takes
 
 A PROFILE of - is read from standard input; -o - writes standard output.
+The station number identifies a collector: write keeps the collector's own unless
+it is given for this collector (--set system.station_number=N) or a backup is
+restored onto a replacement unit (--restore); diff lists it apart.
 --dry-run prints the bytes a command would send, one command a line, and sends nothing.
 
 An option a command does not take is a usage error. --retries sends again only
@@ -172,8 +176,17 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
                                     QStringLiteral("FILE"));
     const QCommandLineOption dryRun(QStringLiteral("dry-run"),
                                     QStringLiteral("Print the bytes each command would send; send nothing."));
-    const QCommandLineOption set(QStringLiteral("set"), QStringLiteral("clock: now or \"YYYY-MM-DD HH:MM\"."),
-                                 QStringLiteral("WHEN"));
+    const QCommandLineOption set(
+        QStringLiteral("set"),
+        QStringLiteral("clock: now or \"YYYY-MM-DD HH:MM\". write, diff: page.key=VALUE, "
+                       "this collector's own value over the profile's (repeatable)."),
+        QStringLiteral("WHEN|KEY=VALUE"));
+    const QCommandLineOption restore(
+        QStringLiteral("restore"),
+        QStringLiteral("write, diff: the profile's identity too (a backup onto a replacement unit)."));
+    const QCommandLineOption templateOnly(
+        QStringLiteral("template"),
+        QStringLiteral("read: leave out the settings that identify the collector."));
     const QCommandLineOption every(QStringLiteral("every"),
                                    QStringLiteral("live: seconds between readings (1)."),
                                    QStringLiteral("SECONDS"), QStringLiteral("1"));
@@ -201,7 +214,7 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
         QStringLiteral("clear-history"),
         QStringLiteral("write: allow the retention item that clears the stored history."));
     parser.addOptions({serial, gateway, timeout, trace, output, dryRun, set, every, count, csv, from, yes,
-                       all, retries, skipSerialOnly, json, clearHistory});
+                       all, retries, skipSerialOnly, json, clearHistory, restore, templateOnly});
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("What to do (see above)."));
 
     auto usage = [](const QString &message) { return ParsedCommandLine{std::nullopt, message, UsageError}; };
@@ -269,7 +282,21 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
     options.tracePath = parser.value(trace);
     options.outputPath = parser.value(output);
     options.dryRun = parser.isSet(dryRun);
-    options.clockSet = parser.value(set);
+    if (options.command == QLatin1String("clock")) {
+        if (parser.values(set).size() > 1)
+            return usage(QStringLiteral("clock: give --set once"));
+        options.clockSet = parser.value(set);
+    } else {
+        for (const QString &given : parser.values(set)) {
+            if (!given.contains(u'=') || !given.section(u'=', 0, 0).contains(u'.'))
+                return usage(
+                    QStringLiteral("--set %1: give page.key=VALUE, such as system.station_number=00042")
+                        .arg(shortHead(given)));
+            options.givenSettings << given;
+        }
+    }
+    options.restore = parser.isSet(restore);
+    options.templateOnly = parser.isSet(templateOnly);
     options.csv = parser.isSet(csv);
     options.from = parser.value(from);
     options.yes = parser.isSet(yes);

@@ -27,6 +27,11 @@ struct CtlOptions
     bool skipSerialOnly = false;
     bool json = false;
     bool clearHistory = false;
+    // write, diff: "page.key=VALUE", this collector's own values over the profile's.
+    QStringList givenSettings;
+    bool restore = false;
+    // read: without the settings that identify the collector.
+    bool templateOnly = false;
 };
 
 // What parsing the command line came to: options to run, or text to print and an exit status.

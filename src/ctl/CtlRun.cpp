@@ -90,11 +90,26 @@ QByteArray CtlRun::exchangeCommand(const Command &command, const WholeAnswer &wh
     }
     if (stopRequested())
         throw CtlFailure(Interrupted, QStringLiteral("%1: stopped by a signal").arg(options.command));
+    return linkFor(command).exchange(command, whole);
+}
+
+ExchangeSession &CtlRun::linkFor(const Command &command)
+{
     ExchangeSession &session = link();
     // Only what is safe to send twice is sent again; the text of send is the user's own.
     const bool repeatable = onlyAsks(command) && options.command != QLatin1String("send");
     session.setRetries(repeatable ? options.retries : 0);
-    return session.exchange(command, whole);
+    return session;
+}
+
+bool CtlRun::RetryingLink::viaGateway() const
+{
+    return m_run.isGateway();
+}
+
+QByteArray CtlRun::RetryingLink::exchange(const Command &command, const WholeAnswer &whole)
+{
+    return m_run.linkFor(command).exchange(command, whole);
 }
 
 QByteArray CtlRun::query(const char *button, const QList<AnswerField> &fields)

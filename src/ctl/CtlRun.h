@@ -42,6 +42,8 @@ public:
     // instead, sends nothing and returns nothing. After SIGINT or SIGTERM nothing more
     // is sent: CtlFailure (Interrupted).
     QByteArray exchangeCommand(const Command &command, const WholeAnswer &whole);
+    // The link for the whole-collector steps, with the same rule for sending again.
+    CollectorLink &profileLink() { return m_profileLink; }
     // Runs the query row; complete once every field is filled. CtlFailure
     // (CollectorDiffers) naming the fields the answer left without a value.
     QByteArray query(const char *button, const QList<AnswerField> &fields);
@@ -65,8 +67,23 @@ public:
     static void catchStopSignals();
 
 private:
+    class RetryingLink : public CollectorLink
+    {
+    public:
+        explicit RetryingLink(CtlRun &run) : m_run(run) {}
+        bool viaGateway() const override;
+        QByteArray exchange(const Command &command, const WholeAnswer &whole) override;
+
+    private:
+        CtlRun &m_run;
+    };
+
+    // The session, its retries set for the command: only what only asks is sent again.
+    ExchangeSession &linkFor(const Command &command);
+
     int m_signalsEndingWait = 2;
     std::unique_ptr<ExchangeSession> m_link;
+    RetryingLink m_profileLink{*this};
     std::unique_ptr<QFileDevice> m_output;
 };
 

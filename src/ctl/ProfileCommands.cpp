@@ -5,6 +5,7 @@
 #include "ctl/ExitStatus.h"
 #include "ctl/ProfileSettings.h"
 #include "profile/CollectorRead.h"
+#include "profile/IdentityRule.h"
 #include "profile/NearestName.h"
 #include "profile/ProfileCheck.h"
 #include "profile/ProfileCompare.h"
@@ -55,13 +56,15 @@ QList<const ProfilePage *> pagesAskedFor(const CtlRun &run)
 }
 
 QByteArray profileText(const CtlRun &run, const HeadlessForm &collector,
-                       const QList<const ProfilePage *> &pages)
+                       const QList<const ProfilePage *> &pages, bool templateOnly)
 {
     QList<const ProfileKey *> keys;
     QStringList skipped;
     for (const ProfilePage *page : pages) {
         for (const ProfileKey &key : profileKeys()) {
             if (QLatin1String(key.page) != QLatin1String(page->page))
+                continue;
+            if (templateOnly && identifiesCollector(key))
                 continue;
             if (readableOver(key, run.isGateway()))
                 keys << &key;
@@ -77,33 +80,48 @@ QByteArray profileText(const CtlRun &run, const HeadlessForm &collector,
         CtlRun::note(QStringLiteral("skipped, read over the serial link only: %1").arg(skipped.join(u", ")));
     return QJsonDocument(profile).toJson(QJsonDocument::Indented);
 }
+// The settings that differ; those that identify the collector apart, as write keeps
+// them unless given for this collector or restored.
 int diff(CtlRun &run)
 {
-    const QList<ProfileSetting> settings = checkedProfile(run).settings;
-    const QList<PlannedQuery> plan = planSettingQueries(settings, run.isGateway());
+    const CtlProfile profile = checkedProfile(run);
+    const QList<PlannedQuery> plan = planSettingQueries(profile.settings, run.isGateway());
     if (run.options.dryRun) {
         printQueries(run, plan);
         return Done;
     }
     const CollectorState collector = readOverRun(run, plan);
+    const QList<IdentityDifference> kept =
+        run.options.restore ? QList<IdentityDifference>()
+                            : identityDifferences(collector.form, profile.settings, profile.givenHere);
+    auto isKept = [&kept](const ProfileKey *key) {
+        return std::any_of(kept.begin(), kept.end(),
+                           [key](const IdentityDifference &d) { return d.key == key; });
+    };
     QJsonArray rows;
-    const QList<ProfileSetting> different = settingsNotHeld(collector.form, settings);
-    for (const ProfileSetting &setting : different) {
+    QJsonArray identity;
+    QByteArray text;
+    int differing = 0;
+    for (const ProfileSetting &setting : settingsNotHeld(collector.form, profile.settings)) {
         const QString held = shownValue(collector.form, *setting.key);
-        if (run.options.json)
-            rows.append(QJsonObject{{QStringLiteral("key"), fullName(*setting.key)},
-                                    {QStringLiteral("collector"), held},
-                                    {QStringLiteral("profile"), setting.value}});
-        else
-            run.output(QStringLiteral("%1: collector \"%2\", profile \"%3\"\n")
-                           .arg(fullName(*setting.key), held, setting.value)
-                           .toUtf8());
+        const bool own = isKept(setting.key);
+        (own ? identity : rows)
+            .append(QJsonObject{{QStringLiteral("key"), fullName(*setting.key)},
+                                {QStringLiteral("collector"), held},
+                                {QStringLiteral("profile"), setting.value}});
+        text += QStringLiteral("%1: collector \"%2\", profile \"%3\"%4\n")
+                    .arg(fullName(*setting.key), held, setting.value,
+                         own ? QStringLiteral(" (identifies the collector: write keeps it)") : QString())
+                    .toUtf8();
+        differing += own ? 0 : 1;
     }
     if (run.options.json)
-        run.output(
-            QJsonDocument(QJsonObject{{QStringLiteral("differing"), rows}}).toJson(QJsonDocument::Compact) +
-            '\n');
-    return different.isEmpty() ? Done : CollectorDiffers;
+        text = QJsonDocument(
+                   QJsonObject{{QStringLiteral("differing"), rows}, {QStringLiteral("identity"), identity}})
+                   .toJson(QJsonDocument::Compact) +
+               '\n';
+    run.output(text);
+    return differing == 0 ? Done : CollectorDiffers;
 }
 
 int listKeys(CtlRun &run)
@@ -167,7 +185,7 @@ int runProfileCommand(CtlRun &run)
             return Done;
         }
         const CollectorState collector = readOverRun(run, plan);
-        run.output(profileText(run, collector.form, pages));
+        run.output(profileText(run, collector.form, pages, run.options.templateOnly));
         return Done;
     }
     if (command == QLatin1String("write"))

@@ -10,6 +10,9 @@
 #include "profile/WritePlan.h"
 
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSet>
 
 #include <cstdio>
 #ifdef Q_OS_UNIX
@@ -42,6 +45,28 @@ QStringList namesOf(const QList<ProfileSetting> &settings)
     return names;
 }
 
+// The --set values, checked as a profile's are: "page.key=VALUE" each.
+QList<ProfileSetting> givenSettings(const CtlRun &run, QStringList &faults)
+{
+    QJsonObject pages;
+    for (const QString &given : run.options.givenSettings) {
+        const QString name = given.section(u'=', 0, 0);
+        const QString page = name.section(u'.', 0, 0);
+        const QString key = name.section(u'.', 1);
+        QJsonObject settings = pages.value(page).toObject();
+        if (settings.contains(key))
+            faults << QStringLiteral("--set %1: given twice; give it once").arg(name);
+        settings.insert(key, given.section(u'=', 1));
+        pages.insert(page, settings);
+    }
+    if (pages.isEmpty())
+        return {};
+    const CheckedProfile checked = checkProfile(QJsonDocument(pages).toJson(QJsonDocument::Compact));
+    for (const QString &fault : checked.faults)
+        faults << QStringLiteral("--set %1").arg(fault);
+    return checked.settings;
+}
+
 } // namespace
 
 QString profileName(const CtlRun &run)
@@ -60,10 +85,16 @@ CtlProfile checkedProfile(const CtlRun &run)
                                   : readProfileFile(path);
     if (!read.fault.isEmpty())
         throw CtlFailure(UsageError, QStringLiteral("%1: %2; nothing sent").arg(name, read.fault));
-    const CheckedProfile checked = checkProfile(read.bytes);
+    CheckedProfile checked = checkProfile(read.bytes);
     QStringList faults = checked.faults;
+    QSet<const ProfileKey *> givenHere;
+    for (const ProfileSetting &own : givenSettings(run, faults)) {
+        checked.settings.removeIf([&own](const ProfileSetting &s) { return s.key == own.key; });
+        checked.settings << own;
+        givenHere << own.key;
+    }
     const SettingsForLink sorted = settingsForLink(checked.settings, run.isGateway());
-    CtlProfile profile{sorted.settings, {}};
+    CtlProfile profile{sorted.settings, {}, givenHere};
     const bool writing = run.options.command == QLatin1String("write");
     for (const ProfileSetting &setting : sorted.actions) {
         if (writing && !run.options.clearHistory)
@@ -98,7 +129,7 @@ ActionHooks ctlHooks()
 CollectorState readOverRun(CtlRun &run, const QList<PlannedQuery> &plan)
 {
     try {
-        return readCollector(run.link(), plan, ctlHooks());
+        return readCollector(run.profileLink(), plan, ctlHooks());
     } catch (const ActionStopped &) {
         progressLine(0, 0, {});
         throw CtlFailure(Interrupted, QStringLiteral("%1: stopped by a signal").arg(run.options.command));

@@ -3,6 +3,7 @@
 #include "profile/ProfileCheck.h"
 
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -18,6 +19,8 @@ struct CtlProfile
 {
     QList<ProfileSetting> settings;
     QStringList skipped;
+    // The settings given with --set: this collector's own.
+    QSet<const ProfileKey *> givenHere;
 };
 CtlProfile checkedProfile(const CtlRun &run);
 // "standard input" for "-", else the path.

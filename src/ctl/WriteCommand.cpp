@@ -11,8 +11,8 @@
 
 namespace {
 
-constexpr Outcome namedOutcomes[] = {Outcome::Changed, Outcome::Failed, Outcome::NotReadBack,
-                                     Outcome::NotWritten, Outcome::Uncertain};
+constexpr Outcome namedOutcomes[] = {Outcome::Changed,    Outcome::Failed,    Outcome::NotReadBack,
+                                     Outcome::NotWritten, Outcome::Uncertain, Outcome::Kept};
 
 void printSummary(CtlRun &run, const WriteResult &result)
 {
@@ -36,7 +36,8 @@ ExitStatus statusOf(const WriteResult &result)
     case Ending::Stopped:
         return Interrupted;
     case Ending::LinkLost:
-        return LinkError;
+        // A second stop signal ends the exchange in flight: stopped all the same.
+        return CtlRun::stopRequested() ? Interrupted : LinkError;
     case Ending::Refused:
         return CollectorDiffers;
     }
@@ -74,6 +75,8 @@ int write(CtlRun &run)
     request.commands = planCommands(planForm, profile.settings, faults);
     request.all = run.options.all;
     request.skipped = profile.skipped;
+    request.givenHere = profile.givenHere;
+    request.restoreIdentity = run.options.restore;
     for (const QString &fault : faults)
         CtlRun::note(profileName(run) + QStringLiteral(": ") + fault);
     if (!faults.isEmpty())
@@ -91,7 +94,7 @@ int write(CtlRun &run)
     } catch (const CtlFailure &failure) {
         endBeforeSending(run, profile.settings, failure.status, failure.message);
     }
-    WriteResult result = writeProfile(run.link(), request, ctlHooks());
+    WriteResult result = writeProfile(run.profileLink(), request, ctlHooks());
     if (result.ending == Ending::Stopped)
         result.why = QStringLiteral("stopped by a signal");
     for (const QString &key : result.names(Outcome::Failed))

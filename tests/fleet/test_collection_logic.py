@@ -68,10 +68,10 @@ class Outcome(unittest.TestCase):
 
 
 class FleetConflicts(unittest.TestCase):
-    def test_one_number_written_three_ways_is_one_station(self):
+    def test_one_number_with_or_without_leading_zeros_is_one_station(self):
         hostvars = {'a': {'tl380_gateway': '127.0.0.1:7001', 'station_number': '00042'},
                     'b': {'tl380_gateway': '127.0.0.1:7002', 'station_number': '42'},
-                    'c': {'tl380_serial': '/dev/ttyUSB0', 'station_number': '$2A'},
+                    'c': {'tl380_serial': '/dev/ttyUSB0', 'station_number': ' 042'},
                     'd': {'tl380_serial': '/dev/ttyUSB1', 'station_number': '00043'}}
         self.assertEqual(fleet_conflicts(hostvars, ['a', 'b', 'c', 'd']), ['station number 00042 is given to a, b, c'])
 

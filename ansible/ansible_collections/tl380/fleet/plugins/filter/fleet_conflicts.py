@@ -9,7 +9,7 @@ name: fleet_conflicts
 short_description: What in an inventory of collectors would give two of them one identity
 description:
   - Takes hostvars and a list of host names; returns one message per conflict, none when there is none.
-  - Two hosts with the same station number (00042, 42 and $2A are one number), two hosts on the same link
+  - Two hosts with the same station number (00042 and 42 are one number), two hosts on the same link
     (the same serial device, or the same gateway address and port), a host with no link, and a station
     number that is not quoted text (YAML reads 00042 as the octal number 34).
   - Host variables read are station_number, tl380_serial and tl380_gateway.
@@ -49,13 +49,9 @@ DEFAULT_GATEWAY_PORT = 7000
 
 
 def station_value(text):
-    """The number a station number text stands for (decimal, or hex after $), None when it is neither."""
+    """The number a station number's digits stand for (00042 is 42), None when it is not digits."""
     text = text.strip()
-    if re.match(r'^\$[0-9A-Fa-f]+$', text):
-        return int(text[1:], 16)
-    if re.match(r'^[0-9]+$', text):
-        return int(text)
-    return None
+    return int(text) if re.match(r'^[0-9]+$', text) else None
 
 
 def link_of(variables):

@@ -52,7 +52,8 @@ def setting_args(settings):
             raise ArgumentError('settings: "%s" is not a key: give page.key, e.g. system.station_number' % key)
         if not isinstance(value, str):
             raise ArgumentError('settings: %s: %r is not text: quote it (YAML reads 00042 as the octal number '
-                                '34 and yes as true)' % (key, value))
+                                '34 and yes as true); a drop-down by its position goes in the profile'
+                                % (key, value))
         args += ['--set', '%s=%s' % (key, value)]
     return args
 
@@ -105,3 +106,12 @@ def diff_of(differing, keys=None):
     before = ''.join('%s: %s\n' % (row.get('key'), row.get('collector')) for row in rows)
     after = ''.join('%s: %s\n' % (row.get('key'), row.get('profile')) for row in rows)
     return {'before': before, 'after': after}
+
+
+def kept_warning(kept):
+    """One line naming the identity settings left as the collector has them: diff's rows (with both
+    values) or write's key names."""
+    shown = ['%s (the collector\'s %s, not %s)' % (row.get('key'), row.get('collector'), row.get('profile'))
+             if isinstance(row, dict) else row for row in kept]
+    return ('kept as the collector has them: %s; give them in settings, or restore: true, to write them'
+            % ', '.join(shown))

@@ -127,8 +127,8 @@ rc:
 
 from ansible.module_utils.basic import AnsibleModule
 from ansible_collections.tl380.fleet.plugins.module_utils.tl380ctl import (
-    ArgumentError, common_args, diff_of, failure_message, link_args, parse_json, profile_source,
-    sent_keys, setting_args)
+    ArgumentError, common_args, diff_of, failure_message, kept_warning, link_args, parse_json,
+    profile_source, sent_keys, setting_args)
 
 
 def program(module):
@@ -178,8 +178,11 @@ def main():
         if rc not in (0, 1) or report is None:
             module.fail_json(msg=failure_message(rc, err), rc=rc, stderr=err, kept=[])
         differing = report.get('differing') or []
-        kept = [row.get('key') for row in report.get('identity') or []]
+        identity = report.get('identity') or []
+        kept = [row.get('key') for row in identity]
         if module.check_mode:
+            if identity:
+                module.warn(kept_warning(identity))
             result = dict(changed=bool(differing), differing=differing, kept=kept)
             if module._diff:
                 result['diff'] = diff_of(differing)
@@ -193,8 +196,7 @@ def main():
     if rc != 0 or summary is None:
         module.fail_json(msg=failure_message(rc, err), rc=rc, stderr=err, **result)
     if result['kept']:
-        module.warn('kept as the collector has them: %s (give them in settings, or restore: true, to write '
-                    'them)' % ', '.join(result['kept']))
+        module.warn(kept_warning(result['kept']))
     module.exit_json(**result)
 
 

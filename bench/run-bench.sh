@@ -8,6 +8,6 @@ source_dir="$(dirname "$here")"
 build="${1:-$source_dir/build-bench}"
 cmake -S "$source_dir" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$build" --target floor_window startup_window exchange_probe history_append \
-    window_read_all tl380ctl tl380sim \
+    window_read_all chart_append tl380ctl tl380sim \
     $(grep -q '^benchmark_DIR:PATH=/' "$build/CMakeCache.txt" && echo parser_bench) >/dev/null
 exec python3 "$here/make_table.py" "$build"

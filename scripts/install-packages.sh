@@ -5,7 +5,7 @@ set -euo pipefail
 # translations; qt6-translations-l10n: Qt's own texts in Chinese; fonts-wqy-microhei: the Chinese
 # glyphs the captions are measured with (test_translation); xvfb: the page pictures in docs/;
 # ansible-core: the fleet playbook test.
-packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-serialport-dev
+packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-serialport-dev qt6-charts-dev
           libjpeg62-turbo-dev fonts-dejavu-core python3 libbenchmark-dev
           lintian appstream desktop-file-utils
           qt6-l10n-tools qt6-tools-dev qt6-translations-l10n fonts-wqy-microhei xvfb

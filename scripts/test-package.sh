@@ -38,7 +38,7 @@ echo "package: $(basename "$deb") ($(du -k "$deb" | cut -f1) KiB)"
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
 depends_names=$(tr ',|' '\n' <<<"$depends" | sed -E 's/^ *([^ (]+).*/\1/')
-for library in libqt6core6 libqt6gui6 libqt6widgets6 libqt6network6 libqt6serialport6 libjpeg62-turbo libstdc++6; do
+for library in libqt6core6 libqt6gui6 libqt6widgets6 libqt6network6 libqt6serialport6 libqt6charts6 libjpeg62-turbo libstdc++6; do
     grep -Fqx "$library" <<<"$depends_names" || fail "Depends lacks $library"
 done
 

@@ -10,6 +10,8 @@
 
 #include <functional>
 
+#include <csignal>
+
 #include <sys/socket.h>
 
 struct CtlResult
@@ -17,27 +19,44 @@ struct CtlResult
     int status = -1;
     QByteArray out;
     QByteArray err;
+    qint64 endedMs = 0; // after the start
 };
 
 // Runs tl380ctl while this thread's event loop keeps serving (a scripted collector);
-// `during` runs once, `afterMs` after the start.
-inline CtlResult runCtl(const QStringList &arguments, int afterMs = -1,
-                        const std::function<void(QProcess &)> &during = {})
+// each of `steps` runs once, at its time after the start.
+inline CtlResult runCtlWith(const QStringList &arguments,
+                            const QList<std::pair<int, std::function<void(QProcess &)>>> &steps)
 {
     QProcess process;
     process.start(QStringLiteral(TL380CTL_PATH), arguments);
     QElapsedTimer took;
     took.start();
-    bool done = false;
+    qsizetype done = 0;
     while (process.state() != QProcess::NotRunning && took.elapsed() < 60000) {
-        QTest::qWait(10);
-        if (during && !done && took.elapsed() >= afterMs) {
-            done = true;
-            during(process);
-        }
+        QTest::qWait(5);
+        if (done < steps.size() && took.elapsed() >= steps[done].first)
+            steps[done++].second(process);
     }
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            process.readAllStandardOutput(), process.readAllStandardError()};
+            process.readAllStandardOutput(), process.readAllStandardError(), took.elapsed()};
+}
+
+// `during` runs once, `afterMs` after the start.
+inline CtlResult runCtl(const QStringList &arguments, int afterMs = -1,
+                        const std::function<void(QProcess &)> &during = {})
+{
+    if (!during)
+        return runCtlWith(arguments, {});
+    return runCtlWith(arguments, {{afterMs, during}});
+}
+
+// SIGINT at each of the times.
+inline CtlResult interruptedCtl(const QStringList &arguments, const QList<int> &signalsAtMs)
+{
+    QList<std::pair<int, std::function<void(QProcess &)>>> steps;
+    for (const int at : signalsAtMs)
+        steps.append({at, [](QProcess &p) { ::kill(pid_t(p.processId()), SIGINT); }});
+    return runCtlWith(arguments, steps);
 }
 
 // A collector that answers each command received with what the script gives for

@@ -1,4 +1,5 @@
 // tl380ctl stopped by Ctrl-C or SIGTERM, and sending again only what is safe to send twice.
+#include "CtlProcess.h"
 #include "test_sim_process.h"
 
 #include <QDateTime>
@@ -12,33 +13,6 @@
 using simtest::Simulator;
 
 namespace {
-
-struct Run
-{
-    int status = -1;
-    QByteArray out;
-    QByteArray err;
-    qint64 endedMs = 0; // after the start
-};
-
-// Runs tl380ctl while this thread's event loop keeps serving; SIGINT at each of `signalsAtMs`.
-Run ctl(const QStringList &arguments, const QList<int> &signalsAtMs = {})
-{
-    QProcess process;
-    process.start(QStringLiteral(TL380CTL_PATH), arguments);
-    QElapsedTimer took;
-    took.start();
-    qsizetype sent = 0;
-    while (process.state() != QProcess::NotRunning && took.elapsed() < 60000) {
-        QTest::qWait(5);
-        if (sent < signalsAtMs.size() && took.elapsed() >= signalsAtMs[sent]) {
-            ::kill(pid_t(process.processId()), SIGINT);
-            ++sent;
-        }
-    }
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            process.readAllStandardOutput(), process.readAllStandardError(), took.elapsed()};
-}
 
 QByteArray contentOf(const QString &path)
 {
@@ -69,8 +43,8 @@ void TestCtlSignals::historyStoppedKeepsWholeRecords()
     const QString out = dir.filePath(QStringLiteral("records.txt"));
     const QString from =
         QDateTime::currentDateTime().addSecs(-20 * 3600).toString(QStringLiteral("yyyy-MM-dd HH:mm"));
-    const Run run =
-        ctl({"history", "--from", from, "--count", "70", "-o", out, "--serial", sim.link}, {3000});
+    const CtlResult run =
+        interruptedCtl({"history", "--from", from, "--count", "70", "-o", out, "--serial", sim.link}, {3000});
     QCOMPARE(run.status, 5);
     QVERIFY2(run.endedMs < 4000, QByteArray::number(run.endedMs));
     const QList<QByteArray> lines = contentOf(out).split('\n');
@@ -86,7 +60,7 @@ void TestCtlSignals::liveEndsWithinASecondOfSignal()
 {
     QTemporaryDir dir;
     Simulator sim({QStringLiteral("--fast")}, dir.filePath(QStringLiteral("tty")));
-    const Run run = ctl({"live", "--every", "30", "--serial", sim.link}, {2000});
+    const CtlResult run = interruptedCtl({"live", "--every", "30", "--serial", sim.link}, {2000});
     QCOMPARE(run.status, 0);
     QVERIFY2(run.endedMs < 3000, QByteArray::number(run.endedMs));
     QCOMPARE(run.out.count('\n'), 1);
@@ -98,9 +72,9 @@ void TestCtlSignals::secondSignalEndsLongWait()
 {
     QTcpServer server;
     QVERIFY(server.listen(QHostAddress::LocalHost));
-    const Run run =
-        ctl({"test", "--timeout", "60", "--gateway", QStringLiteral("127.0.0.1:%1").arg(server.serverPort())},
-            {500, 1500});
+    const CtlResult run = interruptedCtl(
+        {"test", "--timeout", "60", "--gateway", QStringLiteral("127.0.0.1:%1").arg(server.serverPort())},
+        {500, 1500});
     QCOMPARE(run.status, 5);
     QVERIFY2(run.endedMs < 2500, QByteArray::number(run.endedMs));
     QVERIFY2(run.err.contains("stopped by a second signal"), run.err);
@@ -125,10 +99,10 @@ void TestCtlSignals::retriesSendOnlyWhatOnlyAsks()
     QFETCH(int, sent);
     QTemporaryDir dir;
     Simulator sim({QStringLiteral("--fast"), QStringLiteral("--drop")}, dir.filePath(QStringLiteral("tty")));
-    QCOMPARE(ctl({"test", "--serial", sim.link}).status, 0);
+    QCOMPARE(runCtl({"test", "--serial", sim.link}).status, 0);
     const QString trace = dir.filePath(QStringLiteral("trace.txt"));
-    const Run run = ctl(arguments + QStringList{"--retries", "2", "--timeout", "0.3", "--trace", trace,
-                                                "--serial", sim.link});
+    const CtlResult run = runCtl(arguments + QStringList{"--retries", "2", "--timeout", "0.3", "--trace",
+                                                         trace, "--serial", sim.link});
     QVERIFY2(run.status == status, run.err);
     QCOMPARE(contentOf(trace).count(" -> serial "), sent);
 }

@@ -2,6 +2,7 @@
 // configuration program and the events of the TCP client.
 #include "app/Tmainform1.h"
 
+#include "app/DataWatch.h"
 #include "app/HandlerGuard.h"
 #include "commands/ExchangeState.h"
 #include "commands/Gbk.h"
@@ -51,6 +52,7 @@ void Tmainform1::Button13Click()
 
 void Tmainform1::Button9Click()
 {
+    m_watch->linkEnded();
     ClientSocket1->Close();
     m_form.setText(Status, toGbk(tr("Disconnected")));
 }
@@ -75,6 +77,7 @@ void Tmainform1::ClientSocket1Connect()
 void Tmainform1::ClientSocket1Disconnect()
 {
     m_form.setText(Status, toGbk(tr("Disconnected")));
+    m_watch->linkEnded();
     ClientSocket1->Close();
 }
 
@@ -82,6 +85,7 @@ void Tmainform1::ClientSocket1Error(TErrorEvent, int &)
 {
     // The code stays as it is, so the client goes on to raise the error.
     m_form.setText(Status, toGbk(tr("Connection Failed")));
+    m_watch->linkEnded();
 }
 
 void Tmainform1::ClientSocket1Read()

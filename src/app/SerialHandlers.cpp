@@ -1,6 +1,7 @@
 // The link mode, the serial port's Open/Close, a piece received and the parse timer.
 #include "app/Tmainform1.h"
 
+#include "app/DataWatch.h"
 #include "app/ProfileActions.h"
 #include "commands/CommandTable.h"
 #include "commands/ExchangeState.h"
@@ -41,6 +42,7 @@ void Tmainform1::Button10Click()
     } else {
         m_form.setText(QStringLiteral("Button10"), toGbk(tr("Open")));
         m_exchange.PortOpen = false;
+        m_watch->linkEnded();
         Comm1->ClosePort();
         m_form.setEnabled(QStringLiteral("Button14"), false);
     }
@@ -65,5 +67,6 @@ void Tmainform1::startParseTimer()
 void Tmainform1::Timer6Timer()
 {
     Timer6->stop();
+    m_watch->parsing(m_exchange);
     parseReply(m_form, m_exchange);
 }

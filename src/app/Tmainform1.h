@@ -8,6 +8,7 @@
 
 #include <QWidget>
 
+class DataWatch;
 class ProfileActions;
 class QTabWidget;
 class QTimer;
@@ -40,6 +41,8 @@ public:
     QString traceError() const { return m_trace.errorString(); }
     // Open, save, compare and write a profile over the window's own link.
     ProfileActions &profiles() { return *m_profiles; }
+    // The monitor and the charts of the "Data Query" page; there once the window is whole.
+    DataWatch *dataWatch() { return m_watch; }
     // Opened as with "Open Profile…" once the window is whole.
     void openProfileWhenWhole(const QString &path);
 
@@ -91,4 +94,5 @@ private:
     ProfileActions *m_profiles;
     QString m_profileAtStart;
     bool m_closeWhenIdle = false;
+    DataWatch *m_watch = nullptr;
 };

@@ -1,6 +1,7 @@
 // Each control's handler bound to its event: the command rows, the handlers by name, the profile buttons.
 #include "app/Tmainform1.h"
 
+#include "app/DataWatch.h"
 #include "app/HandlerGuard.h"
 #include "app/ProfileActions.h"
 #include "commands/CommandTable.h"
@@ -47,6 +48,7 @@ void Tmainform1::bindHandlers()
     connect(Timer6, &QTimer::timeout, this, [this] { guarded(this, [this] { Timer6Timer(); }); });
     bindGatewayHandlers();
     bindProfileButtons();
+    m_watch = new DataWatch(this, m_form, *Comm1, *ClientSocket1, m_trace, *m_profiles);
 }
 
 void Tmainform1::bindProfileButtons()

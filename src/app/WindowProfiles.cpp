@@ -2,6 +2,7 @@
 // runs.
 #include "app/Tmainform1.h"
 
+#include "app/DataWatch.h"
 #include "app/HandlerGuard.h"
 #include "app/ProfileActions.h"
 
@@ -50,6 +51,8 @@ void Tmainform1::dropEvent(QDropEvent *event)
 void Tmainform1::closeEvent(QCloseEvent *event)
 {
     if (!m_profiles->running()) {
+        if (m_watch)
+            m_watch->windowClosed();
         QWidget::closeEvent(event);
         return;
     }

@@ -193,7 +193,7 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
     const QCommandLineOption count(
         QStringLiteral("count"),
         QStringLiteral("live: readings to take (no end); history: records to ask for."), QStringLiteral("N"));
-    const QCommandLineOption csv(QStringLiteral("csv"), QStringLiteral("live: CSV, a header row first."));
+    const QCommandLineOption csv(QStringLiteral("csv"), QStringLiteral("live, history: CSV, header first."));
     const QCommandLineOption from(QStringLiteral("from"), QStringLiteral("history: the first record's time."),
                                   QStringLiteral("\"YYYY-MM-DD HH:MM\""));
     const QCommandLineOption yes(QStringLiteral("yes"), QStringLiteral("reset: yes, put everything back."));

@@ -3,6 +3,8 @@
 #include "commands/Gbk.h"
 #include "ctl/CtlRun.h"
 #include "ctl/ExitStatus.h"
+#include "replies/Readings.h"
+#include "replies/ReadingsCsv.h"
 
 #include <QDateTime>
 #include <QJsonDocument>
@@ -10,51 +12,13 @@
 
 namespace {
 
-struct Reading
-{
-    const char *name;
-    const char *control;
-};
-
-// What the live data reply fills, by the names a reading is printed under.
-// clang-format off
-const Reading readings[] = {
-    {"station",        "Label80"},
-    {"collector_time", "Label81"},
-    {"voltage",        "Label82"},
-    {"a01",            "AD1XS"},
-    {"a02",            "AD2XS"},
-    {"a03",            "AD3XS"},
-    {"a04",            "AD4XS"},
-    {"a05",            "AD5XS"},
-    {"a06",            "AD6XS"},
-    {"p01",            "PU1XS"},
-    {"p02",            "PU2XS"},
-    {"p03",            "PU3XS"},
-    {"power",          "IN1XS"},
-    {"din1",           "IN2XS"},
-    {"din2",           "IN3XS"},
-};
-// clang-format on
-
-QString csvField(const QString &value)
-{
-    if (!value.contains(u',') && !value.contains(u'"'))
-        return value;
-    return u'"' + QString(value).replace(u'"', QStringLiteral("\"\"")) + u'"';
-}
-
 int live(CtlRun &run)
 {
     QList<AnswerField> fields;
-    for (const Reading &r : readings)
+    for (const ReadingColumn &r : readingColumns())
         fields << AnswerField{QLatin1String(r.control), QLatin1String(r.name)};
-    if (run.options.csv && !run.options.dryRun) {
-        QStringList header{QStringLiteral("pc_time")};
-        for (const Reading &r : readings)
-            header << QLatin1String(r.name);
-        run.output(header.join(u',').toUtf8() + '\n');
-    }
+    if (run.options.csv && !run.options.dryRun)
+        run.output(liveCsvHeader());
     for (int taken = 0; run.options.count < 0 || taken < run.options.count; ++taken) {
         if (taken > 0)
             run.pause(int(run.options.everySeconds * 1000));
@@ -65,16 +29,16 @@ int live(CtlRun &run)
         run.query("Button124", fields);
         if (run.options.dryRun)
             return Done;
-        const QString now = QDateTime::currentDateTime().toString(Qt::ISODateWithMs);
+        const QDateTime now = QDateTime::currentDateTime();
+        QStringList readings;
+        for (const ReadingColumn &r : readingColumns())
+            readings << run.form.shown(QLatin1String(r.control));
         if (run.options.csv) {
-            QStringList row{now};
-            for (const Reading &r : readings)
-                row << csvField(run.form.shown(QLatin1String(r.control)));
-            run.output(row.join(u',').toUtf8() + '\n');
+            run.output(liveCsvRow(now, readings));
         } else {
-            QJsonObject line{{QStringLiteral("pc_time"), now}};
-            for (const Reading &r : readings)
-                line.insert(QLatin1String(r.name), run.form.shown(QLatin1String(r.control)));
+            QJsonObject line{{QStringLiteral("pc_time"), pcTimeText(now)}};
+            for (qsizetype i = 0; i < readings.size(); ++i)
+                line.insert(QLatin1String(readingColumns()[i].name), readings.at(i));
             run.output(QJsonDocument(line).toJson(QJsonDocument::Compact) + '\n');
         }
     }
@@ -136,8 +100,12 @@ int history(CtlRun &run)
     link.startStream(query);
     QByteArray pending;
     int kept = 0;
+    if (run.options.csv)
+        run.output(historyCsvHeader());
     auto keep = [&](const QByteArray &record) {
-        run.output(run.options.json ? recordJson(record) : record + '\n');
+        run.output(run.options.csv    ? historyCsvRow(record)
+                   : run.options.json ? recordJson(record)
+                                      : record + '\n');
         ++kept;
     };
     try {

@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QString>
 
+#include <functional>
+
 // Bytes as one line of text: printable ASCII as it is, a backslash doubled, CR,
 // LF and tab as \r \n \t, every other byte as \xNN.
 QByteArray escapedBytes(const QByteArray &bytes);
@@ -20,12 +22,29 @@ public:
     QString errorString() const { return m_file.errorString(); }
     bool isOpen() const { return m_file.isOpen(); }
 
-    void sent(const char *link, const QByteArray &bytes) { record("->", link, bytes); }
+    void sent(const char *link, const QByteArray &bytes)
+    {
+        tell(true);
+        record("->", link, bytes);
+    }
     void notSent(const char *link, const QByteArray &bytes) { record("-x", link, bytes); }
-    void received(const char *link, const QByteArray &bytes) { record("<-", link, bytes); }
+    void received(const char *link, const QByteArray &bytes)
+    {
+        tell(false);
+        record("<-", link, bytes);
+    }
+    // Told of every command that left (true) and every piece received (false), with or
+    // without a file: what keeps count of the exchanges in flight listens here.
+    void setListener(std::function<void(bool sent)> listener) { m_listener = std::move(listener); }
 
 private:
     void record(const char *direction, const char *link, const QByteArray &bytes);
+    void tell(bool sent) const
+    {
+        if (m_listener)
+            m_listener(sent);
+    }
 
     QFile m_file;
+    std::function<void(bool sent)> m_listener;
 };

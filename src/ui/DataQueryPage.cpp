@@ -4,6 +4,7 @@
 #include "ui/Controls.h"
 #include "ui/DropDown.h"
 #include "ui/PageGrid.h"
+#include "ui/WatchControls.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -112,6 +113,7 @@ QLayout *liveArea(QWidget *page)
     buttons->addWidget(button(page, QStringLiteral("Button21"), DataQueryPage::tr("Query"), {}));
     buttons->addStretch();
     side->addLayout(buttons);
+    side->addLayout(monitorRow(page));
     row->addLayout(side);
     row->addStretch();
     return row;
@@ -160,7 +162,11 @@ void buildDataQueryPage(QWidget *page)
     records->setFixedSize(753, 105);
     column->addWidget(records);
     QPushButton *clear = button(page, QStringLiteral("Button141"), DataQueryPage::tr("Clear Buffer"), {});
-    column->addWidget(clear, 0, Qt::AlignLeft);
+    auto *bottom = new QHBoxLayout;
+    bottom->addWidget(clear);
+    addHistoryButtons(bottom, page);
+    bottom->addStretch();
+    column->addLayout(bottom);
 
     // Button141Click: empties the history records only.
     QObject::connect(clear, &QPushButton::clicked, records, &QPlainTextEdit::clear);

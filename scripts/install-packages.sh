@@ -3,11 +3,13 @@
 set -euo pipefail
 # qt6-l10n-tools and qt6-tools-dev: lupdate, lrelease and their CMake functions for the window's
 # translations; qt6-translations-l10n: Qt's own texts in Chinese; fonts-wqy-microhei: the Chinese
-# glyphs the captions are measured with (test_translation); xvfb: the page pictures in docs/.
+# glyphs the captions are measured with (test_translation); xvfb: the page pictures in docs/;
+# ansible-core: the fleet playbook test.
 packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-serialport-dev qt6-charts-dev
           libjpeg62-turbo-dev fonts-dejavu-core python3 libbenchmark-dev
           lintian appstream desktop-file-utils
-          qt6-l10n-tools qt6-tools-dev qt6-translations-l10n fonts-wqy-microhei xvfb)
+          qt6-l10n-tools qt6-tools-dev qt6-translations-l10n fonts-wqy-microhei xvfb
+          ansible-core)
 # --fuzz: clang and its libFuzzer runtime for fuzz/run-fuzz.sh; --sanitize: the GCC sanitizer runtimes
 # and strace for scripts/test-sanitizers.sh.
 case "${1:-}" in

@@ -23,7 +23,8 @@ Q_DECLARE_METATYPE(Via)
 struct SimWindowRig
 {
     QTemporaryDir dir;
-    simtest::Simulator sim;
+    // Reset to stop the collector, as one pulled off the line.
+    std::unique_ptr<simtest::Simulator> sim;
     Via via;
     std::unique_ptr<PageWindow> w;
     QByteArray log;
@@ -32,7 +33,9 @@ struct SimWindowRig
     QTimer answering;
 
     explicit SimWindowRig(Via link, const QStringList &options = {})
-        : sim(QStringList{"--log"} + options, dir.filePath(QStringLiteral("ttyTL380"))), via(link)
+        : sim(std::make_unique<simtest::Simulator>(QStringList{"--log"} + options,
+                                                   dir.filePath(QStringLiteral("ttyTL380")))),
+          via(link)
     {
     }
 
@@ -41,8 +44,8 @@ struct SimWindowRig
     QStringList linkWords(std::optional<Via> over = {}) const
     {
         return over.value_or(via) == Via::Serial
-                   ? QStringList{"--serial", sim.link}
-                   : QStringList{"--gateway", QStringLiteral("127.0.0.1:%1").arg(sim.port)};
+                   ? QStringList{"--serial", sim->link}
+                   : QStringList{"--gateway", QStringLiteral("127.0.0.1:%1").arg(sim->port)};
     }
 
     // A new window, its link opened or connected.
@@ -59,12 +62,12 @@ struct SimWindowRig
         QTest::qWait(250); // the parse timer's firing at start-up is over
         if (via == Via::Serial) {
             w->pick("ComboBox2", 0);
-            w->get<QComboBox>("SPREALCOM")->setEditText(sim.link);
+            w->get<QComboBox>("SPREALCOM")->setEditText(sim->link);
             click("Button10");
         } else {
             w->pick("ComboBox2", 1);
             w->get<QLineEdit>("Edit6")->setText(QStringLiteral("127.0.0.1"));
-            w->get<QLineEdit>("Edit34")->setText(QString::number(sim.port));
+            w->get<QLineEdit>("Edit34")->setText(QString::number(sim->port));
             click("Button13");
             QTRY_COMPARE_WITH_TIMEOUT(w->shown("Label146"), QStringLiteral("Connected"), 3000);
         }
@@ -97,7 +100,7 @@ struct SimWindowRig
     // The set commands the simulator has received since the last call.
     QStringList setsReceived()
     {
-        log += sim.process().readAllStandardError();
+        log += sim->process().readAllStandardError();
         QStringList sets;
         for (const QByteArray &line : log.split('\n'))
             if (line.contains(" <- ") && line.contains("SET"))

@@ -1,7 +1,7 @@
 // "Monitor", the live chart and the history export of the "Data Query" page, against the simulator
 // program over the pseudo-terminal and over the gateway.
 #include "MessageBoxes.h"
-#include "PageWindow.h"
+#include "SimWindowRig.h"
 #include "app/DataWatch.h"
 #include "app/LiveMonitor.h"
 #include "app/ProfileActions.h"
@@ -23,43 +23,17 @@
 #include <csignal>
 #include <memory>
 
-using simtest::Simulator;
-
 namespace {
 
-enum class Via { Serial, Gateway };
-
-struct Rig
+// The window connected to a simulator, and its monitor.
+struct Rig : SimWindowRig
 {
-    QTemporaryDir dir;
-    std::unique_ptr<Simulator> sim;
-    Via via;
-    PageWindow w;
-    QByteArray log;
-
-    explicit Rig(Via link)
-        : sim(std::make_unique<Simulator>(QStringList{"--log"}, dir.filePath(QStringLiteral("ttyTL380")))),
-          via(link)
-    {
-        QTest::qWait(250);
-        if (via == Via::Serial) {
-            w.pick("ComboBox2", 0);
-            w.get<QComboBox>("SPREALCOM")->setEditText(sim->link);
-            w.get<QPushButton>("Button10")->click();
-        } else {
-            w.pick("ComboBox2", 1);
-            w.get<QLineEdit>("Edit6")->setText(QStringLiteral("127.0.0.1"));
-            w.get<QLineEdit>("Edit34")->setText(QString::number(sim->port));
-            w.get<QPushButton>("Button13")->click();
-            QTRY_COMPARE_WITH_TIMEOUT(w.shown("Label146"), QStringLiteral("Connected"), 3000);
-        }
-        QTest::qWait(100);
-    }
-    DataWatch &watch() { return *w.form.dataWatch(); }
-    QCheckBox *toggle() { return w.get<QCheckBox>("Monitor"); }
+    explicit Rig(Via link) : SimWindowRig(link) { connectWindow(); }
+    DataWatch &watch() { return *w->form.dataWatch(); }
+    QCheckBox *toggle() { return w->get<QCheckBox>("Monitor"); }
     void monitor(int seconds)
     {
-        w.get<QSpinBox>("MonitorInterval")->setValue(seconds);
+        w->get<QSpinBox>("MonitorInterval")->setValue(seconds);
         toggle()->click();
     }
     // When the simulator received each command starting with `command` since the last call.
@@ -85,11 +59,10 @@ struct Rig
             QStringLiteral("00"), QStringLiteral("%1").arg(count, 2, 10, QLatin1Char('0'))};
         const char *boxes[] = {"Hyear", "Hmonth", "Hday", "Hhour", "Hmin", "Hcont"};
         for (int i = 0; i < 6; ++i)
-            w.get<QComboBox>(boxes[i])->setEditText(parts[i]);
-        w.get<QPushButton>("Button125")->click();
+            w->get<QComboBox>(boxes[i])->setEditText(parts[i]);
+        w->get<QPushButton>("Button125")->click();
         return QDateTime(from.date(), QTime(from.time().hour(), 0));
     }
-    QString path(const char *name) const { return dir.filePath(QLatin1String(name)); }
 };
 
 QByteArray fileBytes(const QString &path)
@@ -99,8 +72,6 @@ QByteArray fileBytes(const QString &path)
 }
 
 } // namespace
-
-Q_DECLARE_METATYPE(Via)
 
 class MonitorTest : public QObject
 {
@@ -129,7 +100,7 @@ private slots:
             QVERIFY2(gap > 800 && gap < 1300, qPrintable(QString::number(gap)));
         }
         // each answer was read into the page and kept for the chart, stamped with the PC's time
-        QCOMPARE(rig.w.shown("Label80"), QStringLiteral("00012"));
+        QCOMPARE(rig.w->shown("Label80"), QStringLiteral("00012"));
         QTRY_COMPARE(rig.watch().liveReadings().size(), sent.size());
         QTest::qWait(1500);
         QVERIFY(rig.received("PPPPPP#STATUS#").isEmpty());
@@ -152,7 +123,7 @@ private slots:
         rig.monitor(1);
         QTest::qWait(1600);
         rig.received("");
-        rig.w.form.profiles().compare();
+        rig.w->form.profiles().compare();
         QVERIFY(rig.received("PPPPPP#STATUS#").isEmpty());
         QVERIFY(rig.watch().monitor().skippedTurns() >= 1);
         QVERIFY(rig.toggle()->isChecked());
@@ -199,7 +170,7 @@ private slots:
         if (lost)
             rig.sim.reset();
         else
-            rig.w.get<QPushButton>(via == Via::Serial ? "Button10" : "Button9")->click();
+            rig.w->get<QPushButton>(via == Via::Serial ? "Button10" : "Button9")->click();
         QTRY_VERIFY_WITH_TIMEOUT(!rig.toggle()->isChecked(), 2500);
         QVERIFY(!rig.watch().monitor().isRunning());
         closeBoxes();
@@ -216,7 +187,7 @@ private slots:
         Rig rig(via);
         const QDateTime from = rig.askHistory(12);
         QTRY_COMPARE_WITH_TIMEOUT(rig.watch().history().records().size(), 12, 10000);
-        QVERIFY(rig.w.get<QPushButton>("HistoryExport")->isEnabled());
+        QVERIFY(rig.w->get<QPushButton>("HistoryExport")->isEnabled());
         QVERIFY(rig.watch().exportHistory(rig.path("history.csv")));
         const QByteArray csv = fileBytes(rig.path("history.csv"));
         QVERIFY(csv.startsWith("\xEF\xBB\xBF" + historyCsvHeader()));
@@ -263,9 +234,9 @@ private slots:
         QVERIFY2(boxes.first().contains(QStringLiteral("full.csv: not saved: ")), qPrintable(boxes.first()));
 
         // "Clear Buffer" empties the list, and the records with it
-        rig.w.get<QPushButton>("Button141")->click();
+        rig.w->get<QPushButton>("Button141")->click();
         QVERIFY(rig.watch().history().records().isEmpty());
-        QVERIFY(!rig.w.get<QPushButton>("HistoryExport")->isEnabled());
+        QVERIFY(!rig.w->get<QPushButton>("HistoryExport")->isEnabled());
     }
 
     // The README's pictures: TL380_CHART_SHOTS=docs (the live chart after 90 s at one reading a second).

@@ -1,13 +1,29 @@
 #pragma once
 
-#include <QChartView>
 #include <QList>
+
+class ReadingSeries;
+
+#ifdef TL380_NO_CHARTS
+#include <QLabel>
+
+// A build without Qt Charts (a Qt for Windows without it): the chart's place says so;
+// the windows around it still export what they hold.
+class ReadingsChart : public QLabel
+{
+public:
+    explicit ReadingsChart(const ReadingSeries &store, QWidget *parent = nullptr);
+    void refresh() {}
+    void added() {}
+    void setSeriesShown(int, bool) {}
+};
+#else
+#include <QChartView>
 
 class QDateTimeAxis;
 class QLegendMarker;
 class QLineSeries;
 class QValueAxis;
-class ReadingSeries;
 
 // A chart of readings against time: the analog channels on the left axis, the
 // battery voltage and the digital inputs on the first right axis, the totalizers on
@@ -43,3 +59,4 @@ private:
     qint64 m_timeEnd = 0;
     int m_sinceWhole = 0;
 };
+#endif

@@ -185,8 +185,13 @@ package() {
     done
     copy_dependencies "$folder" "$folder"/*.exe "$folder"/*/*.dll
     find "$folder" \( -name '*.exe' -o -name '*.dll' \) -exec x86_64-w64-mingw32-strip --strip-unneeded {} +
+    # With Windows line ends: our licence, the list of the libraries beside the programs and the texts
+    # of the licences that list names.
     sed 's/$/\r/' "$root/LICENSE" >"$folder/LICENSE.txt"
-    sed 's/$/\r/' "$root/packaging/windows/THIRD-PARTY.txt" >"$folder/THIRD-PARTY.txt"
+    sed -e "s/@QT_VERSION@/$TL380_QT_VERSION/g" -e "s/@QT_DEB_VERSION@/$TL380_QT_DEB_VERSION/g" -e 's/$/\r/' \
+        "$root/packaging/windows/THIRD-PARTY.txt" >"$folder/THIRD-PARTY.txt"
+    sed 's/$/\r/' /usr/share/common-licenses/LGPL-3 >"$folder/LGPL-3.txt"
+    sed 's/$/\r/' /usr/share/common-licenses/GPL-3 >"$folder/GPL-3.txt"
     cp "$root/packaging/windows/tl380ctl-prompt.cmd" "$root/packaging/windows/qt.conf" "$folder/"
     (cd "$root/dist" && zip -qr9 "$name.zip" "$name")
     # The uninstaller removes exactly what the installer put down ($INSTDIR is the installer's).

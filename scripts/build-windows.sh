@@ -137,15 +137,26 @@ build_qt() {
     echo "Qt for Windows built in $(((SECONDS - start) / 60)) min: $TL380_QT_PREFIX"
 }
 
-# tl380cfg.exe, tl380ctl.exe and (with BUILD_TESTING) the tests that run under wine.
+# tl380cfg.exe, tl380ctl.exe and (with BUILD_TESTING) the tests that run under wine. The build folder
+# is configured once for a Qt for Windows (Ninja configures it again itself when a CMake file changes);
+# another Qt needs a build folder of its own.
 build_programs() {
-    local launcher=()
-    command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-    cmake -S "$root" -B "$TL380_WIN_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-        -DCMAKE_TOOLCHAIN_FILE="$TL380_QT_PREFIX/lib/cmake/Qt6/qt.toolchain.cmake" \
-        -DCMAKE_CROSSCOMPILING_EMULATOR="$root/packaging/windows/wine-run.sh" \
-        -DBUILD_TESTING="${TL380_WIN_TESTS:-OFF}" "${launcher[@]}" >/dev/null
-    cmake --build "$TL380_WIN_BUILD" --parallel "$jobs"
+    local testing=${TL380_WIN_TESTS:-OFF} toolchain=$TL380_QT_PREFIX/lib/cmake/Qt6/qt.toolchain.cmake
+    local cache=$TL380_WIN_BUILD/CMakeCache.txt
+    if [ -f "$cache" ] && ! grep -qx "CMAKE_TOOLCHAIN_FILE:[A-Z]*=$toolchain" "$cache"; then
+        echo "$TL380_WIN_BUILD was configured for another Qt for Windows: building it anew"
+        rm -rf "$TL380_WIN_BUILD"
+    fi
+    if ! grep -qx "BUILD_TESTING:BOOL=$testing" "$cache" 2>/dev/null; then
+        local launcher=()
+        command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+        cmake -S "$root" -B "$TL380_WIN_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+            -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+            -DCMAKE_CROSSCOMPILING_EMULATOR="$root/packaging/windows/wine-run.sh" \
+            -DBUILD_TESTING="$testing" "${launcher[@]}" >/dev/null
+    fi
+    # Paths below the source folder count from it, so that another clone finds the same compiler cache.
+    CCACHE_BASEDIR=${CCACHE_BASEDIR:-$root} cmake --build "$TL380_WIN_BUILD" --parallel "$jobs"
 }
 
 # The DLLs a program or plugin loads that are not the system's own, followed to the end.

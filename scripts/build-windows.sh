@@ -34,7 +34,7 @@ install_packages() {
 write_source_entries() {
     local parts=$1 uris file list="" system_parts=""
     eval "$(apt-config shell list Dir::Etc::sourcelist/f system_parts Dir::Etc::sourceparts/d)"
-    uris=$(apt-cache policy qt6-base-dev | awk '$2 ~ /^[a-z0-9+]+:\/\// { sub(/\/+$/, "", $2); print $2 }' | sort -u)
+    uris=$(apt-cache policy qt6-base-dev | awk '$1 ~ /^-?[0-9]+$/ && $2 ~ /^[a-z][a-z0-9+.-]*:/ { sub(/\/+$/, "", $2); print $2 }' | sort -u)
     for file in "$list" "$system_parts"*.list; do
         [ -f "$file" ] || continue
         awk -v uris="$uris" '

@@ -131,7 +131,7 @@ build_qt() {
     # Only a whole install is marked, with the version it was built from; the Qt of earlier versions
     # goes once the new one is in place.
     echo "$TL380_QT_DEB_VERSION" >"$TL380_QT_PREFIX/.complete"
-    rm -rf "$work"
+    rm -rf "$work" "$TL380_WIN_CACHE/apt"
     find "$TL380_WIN_CACHE" -mindepth 1 -maxdepth 1 -type d -name 'qt-*-mingw64' ! -path "$TL380_QT_PREFIX" \
         -exec rm -rf {} +
     echo "Qt for Windows built in $(((SECONDS - start) / 60)) min: $TL380_QT_PREFIX"

@@ -9,8 +9,6 @@
 #   scripts/build-windows.sh --qt-only  only Qt for Windows (the long first step)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-# shellcheck source=scripts/windows-env.sh
-source "$root/scripts/windows-env.sh"
 jobs=${JOBS:-$(nproc)}
 
 install_packages() {
@@ -29,33 +27,89 @@ install_packages() {
     DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
-# Fetches Debian's qt6-base source into $1. Where the system lists no deb-src entry the download goes
-# through a private apt list under the cache, so the system's own sources stay untouched.
+# The system's own binary sources that carry qt6-base-dev, written into $1 as source entries: deb822
+# stanzas (.sources) and one-line entries (.list) alike, with their keys and options as they stand, so
+# that a local mirror or a proxy serves the download as it serves the packages. Sources that do not
+# carry Qt stay out: they need not offer source indexes.
+write_source_entries() {
+    local parts=$1 uris file list="" system_parts=""
+    eval "$(apt-config shell list Dir::Etc::sourcelist/f system_parts Dir::Etc::sourceparts/d)"
+    uris=$(apt-cache policy qt6-base-dev | awk '$1 ~ /^-?[0-9]+$/ && $2 ~ /^[a-z][a-z0-9+.-]*:/ { sub(/\/+$/, "", $2); print $2 }' | sort -u)
+    for file in "$list" "$system_parts"*.list; do
+        [ -f "$file" ] || continue
+        awk -v uris="$uris" '
+            BEGIN { n = split(uris, u, "\n"); for (i = 1; i <= n; i++) carried[u[i]] = 1 }
+            $1 != "deb" { next }
+            {
+                rest = $0
+                sub(/^[ \t]*deb[ \t]+/, "", rest)
+                options = ""
+                if (rest ~ /^\[/) {
+                    options = substr(rest, 1, index(rest, "]")) " "
+                    rest = substr(rest, index(rest, "]") + 1)
+                    sub(/^[ \t]+/, "", rest)
+                }
+                split(rest, field, /[ \t]+/)
+                uri = field[1]
+                sub(/\/+$/, "", uri)
+                if (uri in carried) print "deb-src " options rest
+            }' "$file"
+    done >"$parts/system.list"
+    for file in "$system_parts"*.sources; do
+        [ -f "$file" ] || continue
+        awk -v uris="$uris" '
+            BEGIN { RS = ""; n = split(uris, u, "\n"); for (i = 1; i <= n; i++) carried[u[i]] = 1 }
+            {
+                lines = split($0, line, "\n")
+                binary = 0
+                hit = 0
+                for (i = 1; i <= lines; i++) {
+                    name = tolower(line[i])
+                    if (name ~ /^types:/ && (" " substr(name, 7) " ") ~ /[ \t]deb[ \t]/) binary = 1
+                    if (name ~ /^uris:/) {
+                        m = split(substr(line[i], 6), value, /[ \t]+/)
+                        for (j = 1; j <= m; j++) { sub(/\/+$/, "", value[j]); if (value[j] in carried) hit = 1 }
+                    }
+                }
+                if (!binary || !hit) next
+                for (i = 1; i <= lines; i++) print (tolower(line[i]) ~ /^types:/ ? "Types: deb-src" : line[i])
+                print ""
+            }' "$file"
+    done >"$parts/system.sources"
+    [ -s "$parts/system.list" ] || [ -s "$parts/system.sources" ] || {
+        echo "No apt source carries qt6-base-dev (apt-cache policy qt6-base-dev): add the archive it came from" >&2
+        return 1
+    }
+}
+
+# Fetches Debian's qt6-base source of the installed version into $1. Where the system lists no deb-src
+# entry for it the download goes through a private apt list under the cache, made from the system's
+# own sources, so that those stay untouched.
 fetch_qt_source() {
-    local dest=$1 version
-    version=$(dpkg-query -W -f='${Version}' qt6-base-dev)
+    local dest=$1
     mkdir -p "$dest"
-    if apt-cache showsrc qt6-base 2>/dev/null | grep -q "^Version: $version$"; then
-        (cd "$dest" && apt-get source -q "qt6-base=$version")
+    if apt-cache showsrc qt6-base 2>/dev/null | grep -q "^Version: $TL380_QT_DEB_VERSION$"; then
+        (cd "$dest" && apt-get source -q "qt6-base=$TL380_QT_DEB_VERSION")
         return
     fi
     local apt=$TL380_WIN_CACHE/apt
+    rm -rf "$apt"
     mkdir -p "$apt/parts" "$apt/lists/partial" "$apt/cache/archives/partial"
-    cat >"$apt/sources.list" <<SOURCES
-deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] http://deb.debian.org/debian bookworm bookworm-updates main
-deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] http://deb.debian.org/debian-security bookworm-security main
-SOURCES
+    : >"$apt/sources.list"
+    write_source_entries "$apt/parts"
     local opts=(-o "Dir::Etc::SourceList=$apt/sources.list" -o "Dir::Etc::SourceParts=$apt/parts"
                 -o "Dir::State::Lists=$apt/lists" -o "Dir::Cache=$apt/cache" -o "APT::Sandbox::User=root")
     apt-get "${opts[@]}" update -q
-    (cd "$dest" && apt-get "${opts[@]}" source -q "qt6-base=$version")
+    (cd "$dest" && apt-get "${opts[@]}" source -q "qt6-base=$TL380_QT_DEB_VERSION")
 }
 
 build_qt() {
-    if [ -f "$TL380_QT_PREFIX/.complete" ]; then
-        echo "Qt for Windows: $TL380_QT_PREFIX (cached)"
+    if tl380_qt_cached; then
+        echo "Qt for Windows: $TL380_QT_PREFIX (cached, from qt6-base $TL380_QT_DEB_VERSION)"
         return
     fi
+    [ -n "$TL380_QT_DEB_VERSION" ] || { echo "qt6-base-dev is not installed" >&2; return 1; }
+    echo "Qt for Windows: building $TL380_QT_PREFIX from qt6-base $TL380_QT_DEB_VERSION"
     local start=$SECONDS work=$TL380_WIN_CACHE/qt-build
     rm -rf "$work" "$TL380_QT_PREFIX"
     fetch_qt_source "$work/src"
@@ -71,23 +125,38 @@ build_qt() {
         -qt-libpng -qt-libjpeg -qt-freetype -qt-harfbuzz -no-feature-sql -no-feature-printsupport \
         -no-feature-concurrent -no-feature-xml -no-feature-tabletevent -- \
         -DCMAKE_TOOLCHAIN_FILE="$TL380_QT_PREFIX/mingw-w64-x86_64.cmake" \
-        -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake -G Ninja)
+        -DQT_HOST_PATH_CMAKE_DIR="$TL380_HOST_LIBDIR/cmake" -G Ninja)
     cmake --build "$work/build" --parallel "$jobs"
     cmake --install "$work/build"
-    touch "$TL380_QT_PREFIX/.complete"
-    rm -rf "$work"
+    # Only a whole install is marked, with the version it was built from; the Qt of earlier versions
+    # goes once the new one is in place.
+    echo "$TL380_QT_DEB_VERSION" >"$TL380_QT_PREFIX/.complete"
+    rm -rf "$work" "$TL380_WIN_CACHE/apt"
+    find "$TL380_WIN_CACHE" -mindepth 1 -maxdepth 1 -type d -name 'qt-*-mingw64' ! -path "$TL380_QT_PREFIX" \
+        -exec rm -rf {} +
     echo "Qt for Windows built in $(((SECONDS - start) / 60)) min: $TL380_QT_PREFIX"
 }
 
-# tl380cfg.exe, tl380ctl.exe and (with BUILD_TESTING) the tests that run under wine.
+# tl380cfg.exe, tl380ctl.exe and (with BUILD_TESTING) the tests that run under wine. The build folder
+# is configured once for a Qt for Windows (Ninja configures it again itself when a CMake file changes);
+# another Qt needs a build folder of its own.
 build_programs() {
-    local launcher=()
-    command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-    cmake -S "$root" -B "$TL380_WIN_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-        -DCMAKE_TOOLCHAIN_FILE="$TL380_QT_PREFIX/lib/cmake/Qt6/qt.toolchain.cmake" \
-        -DCMAKE_CROSSCOMPILING_EMULATOR="$root/packaging/windows/wine-run.sh" \
-        -DBUILD_TESTING="${TL380_WIN_TESTS:-OFF}" "${launcher[@]}" >/dev/null
-    cmake --build "$TL380_WIN_BUILD" --parallel "$jobs"
+    local testing=${TL380_WIN_TESTS:-OFF} toolchain=$TL380_QT_PREFIX/lib/cmake/Qt6/qt.toolchain.cmake
+    local cache=$TL380_WIN_BUILD/CMakeCache.txt
+    if [ -f "$cache" ] && ! grep -qx "CMAKE_TOOLCHAIN_FILE:[A-Z]*=$toolchain" "$cache"; then
+        echo "$TL380_WIN_BUILD was configured for another Qt for Windows: building it anew"
+        rm -rf "$TL380_WIN_BUILD"
+    fi
+    if ! grep -qx "BUILD_TESTING:BOOL=$testing" "$cache" 2>/dev/null; then
+        local launcher=()
+        command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+        cmake -S "$root" -B "$TL380_WIN_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+            -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+            -DCMAKE_CROSSCOMPILING_EMULATOR="$root/packaging/windows/wine-run.sh" \
+            -DBUILD_TESTING="$testing" "${launcher[@]}" >/dev/null
+    fi
+    # Paths below the source folder count from it, so that another clone finds the same compiler cache.
+    CCACHE_BASEDIR=${CCACHE_BASEDIR:-$root} cmake --build "$TL380_WIN_BUILD" --parallel "$jobs"
 }
 
 # The DLLs a program or plugin loads that are not the system's own, followed to the end.
@@ -127,8 +196,13 @@ package() {
     done
     copy_dependencies "$folder" "$folder"/*.exe "$folder"/*/*.dll
     find "$folder" \( -name '*.exe' -o -name '*.dll' \) -exec x86_64-w64-mingw32-strip --strip-unneeded {} +
+    # With Windows line ends: our licence, the list of the libraries beside the programs and the texts
+    # of the licences that list names.
     sed 's/$/\r/' "$root/LICENSE" >"$folder/LICENSE.txt"
-    sed 's/$/\r/' "$root/packaging/windows/THIRD-PARTY.txt" >"$folder/THIRD-PARTY.txt"
+    sed -e "s/@QT_VERSION@/$TL380_QT_VERSION/g" -e "s/@QT_DEB_VERSION@/$TL380_QT_DEB_VERSION/g" -e 's/$/\r/' \
+        "$root/packaging/windows/THIRD-PARTY.txt" >"$folder/THIRD-PARTY.txt"
+    sed 's/$/\r/' /usr/share/common-licenses/LGPL-3 >"$folder/LGPL-3.txt"
+    sed 's/$/\r/' /usr/share/common-licenses/GPL-3 >"$folder/GPL-3.txt"
     cp "$root/packaging/windows/tl380ctl-prompt.cmd" "$root/packaging/windows/qt.conf" "$folder/"
     (cd "$root/dist" && zip -qr9 "$name.zip" "$name")
     # The uninstaller removes exactly what the installer put down ($INSTDIR is the installer's).
@@ -143,6 +217,9 @@ package() {
 }
 
 install_packages
+# After the packages: the Qt version and the host's library folder come from them.
+# shellcheck source=scripts/windows-env.sh
+source "$root/scripts/windows-env.sh"
 build_qt
 [ "${1:-}" = "--qt-only" ] && exit 0
 build_programs

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Drives tl380cfg.exe under wine as a user would, with xdotool on the X server of DISPLAY: picks the serial
-# link, types COM5 into "COM Port:", presses "Open" and "Communication Test", then copies what
-# "Model Number:" shows through the clipboard. Part of scripts/test-windows.sh, which maps COM5 to the
-# simulator first.
-#   drive-window.sh TL380CFG.EXE SCRATCH_FOLDER SCREENSHOT.png EXPECTED_MODEL
+# Drives tl380cfg.exe under wine as a user would, with xdotool on the X server of DISPLAY: starts it with
+# PROFILE (in SCRATCH_FOLDER) on its command line, picks the serial link, types COM5 into "COM Port:",
+# presses "Open" and "Communication Test", then copies what "Model Number:" shows through the clipboard;
+# then presses "Write Profile…" and copies its summary into SCRATCH_FOLDER/write-summary.txt. Part of
+# scripts/test-windows.sh, which maps COM5 to the simulator first.
+#   drive-window.sh TL380CFG.EXE SCRATCH_FOLDER SCREENSHOT.png EXPECTED_MODEL PROFILE
 set -euo pipefail
-exe=$1 scratch=$2 shot=$3 expected=$4
+exe=$1 scratch=$2 shot=$3 expected=$4 profile=$5
 pid=""
 fail() {
     echo "FAIL: $*" >&2
@@ -14,7 +15,7 @@ fail() {
 }
 
 started=$(date +%s%N)
-(cd "$scratch" && exec wine "$exe" --trace window-trace.txt) &
+(cd "$scratch" && exec wine "$exe" --trace window-trace.txt "$profile") &
 pid=$!
 window=$(timeout 10 xdotool search --sync --onlyvisible --class tl380cfg.exe 2>/dev/null | head -n1) || true
 [ -n "$window" ] || fail "tl380cfg.exe mapped no window within 10 s"
@@ -47,10 +48,40 @@ xdotool key ctrl+a ctrl+c
 sleep 0.5
 shown=$(timeout 5 xclip -o -selection clipboard 2>/dev/null || true)
 import -window root "$shot"
-kill "$pid" 2>/dev/null || true
-wait "$pid" 2>/dev/null || true
 echo "\"Model Number:\" shows \"$shown\" (screenshot $shot)"
 [ "$shown" = "$expected" ] || {
     cat "$scratch/window-trace.txt" >&2 2>/dev/null || true
     fail "\"Model Number:\" shows \"$shown\", not \"$expected\""
 }
+
+# "Write Profile…" at the right end of the strip below "Receive Buffer" (the window's own coordinates):
+# its progress dialog comes and goes, then the summary box holds the focus; Ctrl+C copies its text.
+xdotool mousemove --sync --window "$window" 769 581 click 1
+timeout 10 xdotool search --sync --onlyvisible --name '^Write Profile$' >/dev/null 2>&1 ||
+    fail "\"Write Profile…\" showed no progress"
+for _ in $(seq 240); do
+    xdotool search --onlyvisible --name '^Write Profile$' >/dev/null 2>&1 || break
+    sleep 0.5
+done
+xdotool search --onlyvisible --name '^Write Profile$' >/dev/null 2>&1 && fail "\"Write Profile…\" did not end within 2 min"
+# The box is a window of its own (the main window's title is not the program's name); a click on
+# its icon gives it the keyboard.
+box=""
+for _ in $(seq 20); do
+    box=$(xdotool search --onlyvisible --name '^Tl380cfg$' 2>/dev/null | grep -vx "$window" | head -n1) || true
+    [ -n "$box" ] && break
+    sleep 0.5
+done
+[ -n "$box" ] || fail "\"Write Profile…\" showed no summary box"
+xdotool mousemove --sync --window "$box" 25 25 click 1
+sleep 0.5
+echo -n | xclip -selection clipboard
+xdotool key ctrl+c
+sleep 0.5
+timeout 5 xclip -o -selection clipboard 2>/dev/null | tr -d '\r' >"$scratch/write-summary.txt" || true
+import -window root "${shot%.png}-write.png"
+kill "$pid" 2>/dev/null || true
+wait "$pid" 2>/dev/null || true
+pid=""
+[ -s "$scratch/write-summary.txt" ] || fail "\"Write Profile…\" showed no summary"
+echo "\"Write Profile…\" says: $(grep -m1 ' changed, ' "$scratch/write-summary.txt") (screenshot ${shot%.png}-write.png)"

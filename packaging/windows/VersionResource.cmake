@@ -1,0 +1,21 @@
+# tl380_version_resource(TARGET DESCRIPTION): a version resource for a Windows program, with the
+# project's name and version and the licence and copyright of LICENSE.
+enable_language(RC)
+file(STRINGS ${PROJECT_SOURCE_DIR}/LICENSE TL380_RC_LICENCE LIMIT_COUNT 1)
+file(STRINGS ${PROJECT_SOURCE_DIR}/LICENSE TL380_RC_COPYRIGHT REGEX "^Copyright" LIMIT_COUNT 1)
+
+function(tl380_version_resource target description)
+    set(numbers ${PROJECT_VERSION_MAJOR})
+    foreach(part MINOR PATCH TWEAK)
+        if("${PROJECT_VERSION_${part}}" STREQUAL "")
+            string(APPEND numbers ",0")
+        else()
+            string(APPEND numbers ",${PROJECT_VERSION_${part}}")
+        endif()
+    endforeach()
+    set(TL380_RC_NUMBERS ${numbers})
+    set(TL380_RC_NAME ${target})
+    set(TL380_RC_DESCRIPTION ${description})
+    configure_file(${PROJECT_SOURCE_DIR}/packaging/windows/version.rc.in ${target}-version.rc @ONLY)
+    target_sources(${target} PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/${target}-version.rc)
+endfunction()

@@ -13,7 +13,7 @@ jobs=${JOBS:-$(nproc)}
 
 install_packages() {
     local packages=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 nsis xvfb xdotool
-                    imagemagick xclip zip unzip dpkg-dev ninja-build cmake qt6-base-dev
+                    imagemagick xclip zip unzip dpkg-dev ninja-build cmake qt6-base-dev qt6-translations-l10n
                     qt6-base-dev-tools xz-utils)
     local missing=() p
     for p in "${packages[@]}"; do
@@ -194,6 +194,10 @@ package() {
         mkdir -p "$folder/$(dirname "$plugin")"
         cp "$TL380_QT_PREFIX/plugins/$plugin" "$folder/$plugin"
     done
+    # Qt's own texts (file dialogs, box buttons) in Chinese, from Debian's qt6-translations-l10n; the
+    # window's own are in its resources.
+    mkdir -p "$folder/translations"
+    cp /usr/share/qt6/translations/qtbase_zh_CN.qm "$folder/translations/"
     copy_dependencies "$folder" "$folder"/*.exe "$folder"/*/*.dll
     find "$folder" \( -name '*.exe' -o -name '*.dll' \) -exec x86_64-w64-mingw32-strip --strip-unneeded {} +
     # With Windows line ends: our licence, the list of the libraries beside the programs and the texts

@@ -85,6 +85,8 @@ for text in LGPL-3 GPL-3; do
         fail "the installed folder has no $text.txt as Debian ships it"
 done
 [ -f "$installed/LICENSE.txt" ] || fail "the installed folder has no LICENSE.txt"
+cmp -s "$installed/translations/qtbase_zh_CN.qm" /usr/share/qt6/translations/qtbase_zh_CN.qm ||
+    fail "the installed folder has no translations/qtbase_zh_CN.qm for Qt's own texts in Chinese"
 if ! grep -q "Qt $TL380_QT_VERSION " "$installed/THIRD-PARTY.txt" || grep -q @ "$installed/THIRD-PARTY.txt"; then
     fail "THIRD-PARTY.txt does not name Qt $TL380_QT_VERSION"
 fi
@@ -145,7 +147,8 @@ changed() {
     grep -q "\"station_number\": \"$1\"" "$scratch/$4" || fail "no station number in the profile"
 }
 changed 00042 15min windows.json serial.json
-ctl_win --serial COM5 write serial.json || fail "tl380ctl.exe --serial COM5 write"
+# A station number is a collector's own: given for this one, it is written.
+ctl_win --serial COM5 write serial.json --set system.station_number=00042 || fail "tl380ctl.exe --serial COM5 write"
 ctl_win --serial COM5 diff serial.json || fail "tl380ctl.exe --serial COM5 diff after the write"
 ctl_linux --serial "$pty" diff serial.json || fail "the Linux tl380ctl sees another profile than written over COM5"
 echo "write then diff over COM5: no difference"
@@ -154,19 +157,20 @@ echo "write then diff over COM5: no difference"
 gateway=127.0.0.1:$port
 ctl_win --gateway "$gateway" read system -o gateway-read.json || fail "tl380ctl.exe --gateway read"
 changed 00077 30min gateway-read.json gateway.json
-ctl_win --gateway "$gateway" write gateway.json || fail "tl380ctl.exe --gateway write"
+ctl_win --gateway "$gateway" write gateway.json --set system.station_number=00077 ||
+    fail "tl380ctl.exe --gateway write"
 ctl_win --gateway "$gateway" diff gateway.json || fail "tl380ctl.exe --gateway diff after the write"
 ctl_linux --serial "$pty" diff gateway.json || fail "the Linux tl380ctl sees another profile than written over the gateway"
 echo "write then diff over the gateway $gateway: no difference"
 
 echo "== the window"
 model=$(ctl_linux --serial "$pty" test | sed -n 's/^model: //p')
-# The profile the window opens from its command line and writes: a station number and cycle the
-# collector does not hold yet.
-changed 00123 15min windows.json window.json
+# The profile the window opens from its command line and writes: a cycle the collector does not hold
+# yet, with the collector's own station number (another one would be kept, after a question).
+changed 00077 15min windows.json window.json
 "$root/packaging/windows/drive-window.sh" "$installed/tl380cfg.exe" "$scratch" "$root/dist/tl380cfg-windows.png" \
     "$model" window.json || fail "the window under wine"
-grep -Eq '^[1-9][0-9]* changed, [0-9]+ already right, 0 failed, 0 not written\.$' "$scratch/write-summary.txt" ||
+grep -Eq '^[1-9][0-9]* changed, [0-9]+ already right, 0 failed\.$' "$scratch/write-summary.txt" ||
     { cat "$scratch/write-summary.txt" >&2; fail "\"Write Profile…\" did not report the settings changed"; }
 ctl_win --serial COM5 diff window.json || fail "tl380ctl.exe over COM5 does not find the profile the window wrote"
 echo "\"Write Profile…\" of the profile on the command line: tl380ctl.exe over COM5 finds no difference"

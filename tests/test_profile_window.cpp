@@ -323,7 +323,7 @@ private slots:
         took.start();
         QVERIFY(!w.form.profiles().openFile(QFile::decodeName(fifo)));
         QVERIFY(took.elapsed() < 1000);
-        QVERIFY(boxTexts().join(u' ').contains(QLatin1String("not a file")));
+        QVERIFY(boxTexts().join(u' ').contains(QLatin1String("not a regular file")));
     }
 
     void closing_asks_first_and_closes_after_the_exchange_in_flight()

@@ -4,6 +4,8 @@
 #include "app/Language.h"
 #include "app/MessageTexts.h"
 #include "app/ProfileActions.h"
+#include "profile/ProfileKeys.h"
+#include "profile/WriteResult.h"
 #include "ui/DropDown.h"
 
 #include <QFontDatabase>
@@ -182,6 +184,19 @@ private slots:
         QCOMPARE(shownMessage(message), message);
         useLanguage(Language::SimplifiedChinese);
         QCOMPARE(shownMessage(message), chinese);
+    }
+
+    // The write's summary is shown in Chinese; tl380ctl's counts, the same result's, never are.
+    void writeSummaryIsShownTranslatedItsDataIsNot()
+    {
+        useLanguage(Language::SimplifiedChinese);
+        WriteResult result;
+        result.outcomes << std::pair{&profileKeys().front(), Outcome::Changed};
+        QVERIFY2(summaryText(result).startsWith(QStringLiteral("1 项已更改")),
+                 qPrintable(summaryText(result)));
+        QCOMPARE(countsLine(result), QStringLiteral("1 changed, 0 already right, 0 failed"));
+        useLanguage(Language::English);
+        QVERIFY(summaryText(result).startsWith(QStringLiteral("1 changed, 0 already right, 0 failed.")));
     }
 
     void profileSavedInChineseIsTheEnglishOne()

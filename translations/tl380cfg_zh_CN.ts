@@ -259,6 +259,17 @@ Exit status: 0 closed normally; 1 no GBK codec; 2 usage error.</source>
     </message>
 </context>
 <context>
+    <name>CsvFile</name>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV 文件 (*.csv)</translation>
+    </message>
+    <message>
+        <source>%1: not saved: %2</source>
+        <translation>%1：未保存：%2</translation>
+    </message>
+</context>
+<context>
     <name>DataQueryPage</name>
     <message>
         <source>Power Supply Mode :</source>
@@ -339,6 +350,13 @@ Exit status: 0 closed normally; 1 no GBK codec; 2 usage error.</source>
     <message>
         <source>Clear Buffer</source>
         <translation>清空缓冲区</translation>
+    </message>
+</context>
+<context>
+    <name>DataWatch</name>
+    <message>
+        <source>Export CSV</source>
+        <translation>导出 CSV</translation>
     </message>
 </context>
 <context>
@@ -703,6 +721,55 @@ Exit status: 0 closed normally; 1 no GBK codec; 2 usage error.</source>
     </message>
 </context>
 <context>
+    <name>HistoryChartWindow</name>
+    <message>
+        <source>History</source>
+        <translation>历史数据</translation>
+    </message>
+    <message>
+        <source>Export CSV…</source>
+        <translation>导出 CSV…</translation>
+    </message>
+</context>
+<context>
+    <name>LiveChart</name>
+    <message>
+        <source>Pause</source>
+        <translation>暂停</translation>
+    </message>
+    <message>
+        <source>Live readings</source>
+        <translation>实时数据</translation>
+    </message>
+    <message>
+        <source>Export CSV…</source>
+        <translation>导出 CSV…</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>继续</translation>
+    </message>
+    <message>
+        <source>Readings kept (the last 24 hours): %1</source>
+        <translation>已保存的数据（最近 24 小时）：%1</translation>
+    </message>
+    <message>
+        <source>Paused; %1</source>
+        <translation>已暂停；%1</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>导出 CSV</translation>
+    </message>
+</context>
+<context>
+    <name>LiveMonitor</name>
+    <message>
+        <source>Monitor needs an open link: press &quot;Open&quot; or &quot;Connect&quot; first.</source>
+        <translation>监视需要已打开的连接：请先按“打开”或“连接”。</translation>
+    </message>
+</context>
+<context>
     <name>MessageTexts</name>
     <message>
         <source>&apos;%1&apos; is not a valid integer value</source>
@@ -766,6 +833,233 @@ Exit status: 0 closed normally; 1 no GBK codec; 2 usage error.</source>
     <message>
         <source>Wiring Diagram</source>
         <translation>接线图</translation>
+    </message>
+</context>
+<context>
+    <name>Profile</name>
+    <message>
+        <source>Reading %1 (%2 of %3)</source>
+        <translation>正在读取 %1（第 %2 项，共 %3 项）</translation>
+    </message>
+    <message>
+        <source>Setting %1 of %2: %3</source>
+        <translation>正在设置第 %1 项，共 %2 项：%3</translation>
+    </message>
+    <message>
+        <source>%1 changed</source>
+        <translation>%1 项已更改</translation>
+    </message>
+    <message>
+        <source>%1 already right</source>
+        <translation>%1 项原已正确</translation>
+    </message>
+    <message>
+        <source>%1 failed</source>
+        <translation>%1 项失败</translation>
+    </message>
+    <message>
+        <source>%1 written but not read back</source>
+        <translation>%1 项已写入但未回读</translation>
+    </message>
+    <message>
+        <source>%1 not written</source>
+        <translation>%1 项未写入</translation>
+    </message>
+    <message>
+        <source>%1 uncertain</source>
+        <translation>%1 项不确定</translation>
+    </message>
+    <message>
+        <source>%1 kept as the collector&apos;s own</source>
+        <translation>%1 项保留采集器自己的值</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>，</translation>
+    </message>
+    <message>
+        <source>The write ended early: %1.
+
+</source>
+        <translation>写入提前结束：%1。
+
+</translation>
+    </message>
+    <message>
+        <source>.</source>
+        <translation>。</translation>
+    </message>
+    <message>
+        <source>
+
+Changed: %1
+Failed: %2</source>
+        <translation>
+
+已更改：%1
+失败：%2</translation>
+    </message>
+    <message>
+        <source>
+Not written: %1</source>
+        <translation>
+未写入：%1</translation>
+    </message>
+    <message>
+        <source>
+Written, not read back: %1</source>
+        <translation>
+已写入，未回读：%1</translation>
+    </message>
+    <message>
+        <source>
+Sent, but no answer came (the collector may or may not hold it): %1</source>
+        <translation>
+已发送但无应答（采集器可能已保存，也可能没有）：%1</translation>
+    </message>
+    <message>
+        <source>
+Kept as the collector&apos;s own (it identifies the collector): %1</source>
+        <translation>
+保留采集器自己的值（它标识采集器）：%1</translation>
+    </message>
+    <message>
+        <source>
+Skipped, set over the serial link only or an action: %1</source>
+        <translation>
+已跳过（只能通过串口设置，或是一项操作）：%1</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileActions</name>
+    <message>
+        <source>Compare</source>
+        <translation>比较</translation>
+    </message>
+    <message>
+        <source>Compare: %1; the pages are as they were</source>
+        <translation>比较：%1；各页保持原样</translation>
+    </message>
+    <message>
+        <source>Compare stopped; the pages are as they were.</source>
+        <translation>比较已停止；各页保持原样。</translation>
+    </message>
+    <message>
+        <source>%1 of %2 settings differ from %3. The pages now show what the collector holds.</source>
+        <translation>%2 项设置中有 %1 项与 %3 不同。各页现在显示采集器中的值。</translation>
+    </message>
+    <message>
+        <source>the window&apos;s values</source>
+        <translation>窗口中的值</translation>
+    </message>
+    <message>
+        <source>
+Read over the serial link only, not compared: %1</source>
+        <translation>
+只能通过串口读取，未比较：%1</translation>
+    </message>
+    <message>
+        <source>Open Profile</source>
+        <translation>打开配置文件</translation>
+    </message>
+    <message>
+        <source>Profiles (*.json)</source>
+        <translation>配置文件 (*.json)</translation>
+    </message>
+    <message>
+        <source>%1: %2; nothing changed</source>
+        <translation>%1：%2；未作任何更改</translation>
+    </message>
+    <message>
+        <source>%1: not opened; the pages are as they were.
+
+%2</source>
+        <translation>%1：未打开；各页保持原样。
+
+%2</translation>
+    </message>
+    <message>
+        <source>Save Profile</source>
+        <translation>保存配置文件</translation>
+    </message>
+    <message>
+        <source>%1: not saved: %2</source>
+        <translation>%1：未保存：%2</translation>
+    </message>
+    <message>
+        <source>%1 saved without the settings the pages leave empty or the collector would not take, each &quot;Set&quot; button&apos;s settings all or none:
+%2</source>
+        <translation>%1 已保存，但不含各页留空或采集器不接受的设置（每个“设置”按钮的设置要么全部保存，要么都不保存）：
+%2</translation>
+    </message>
+    <message>
+        <source>Opening the link…</source>
+        <translation>正在打开连接…</translation>
+    </message>
+    <message>
+        <source>Stopping once the collector has answered…</source>
+        <translation>等采集器应答后停止…</translation>
+    </message>
+    <message>
+        <source>%1: the collector has &quot;%2&quot;, the profile &quot;%3&quot;</source>
+        <translation>%1：采集器为“%2”，配置文件为“%3”</translation>
+    </message>
+    <message>
+        <source>Write Profile</source>
+        <translation>写入配置文件</translation>
+    </message>
+    <message>
+        <source>These settings identify the collector:
+%1
+
+Keep the collector&apos;s, or write the profile&apos;s (a replacement unit taking over this one&apos;s place)?</source>
+        <translation>以下设置标识这台采集器：
+%1
+
+保留采集器自己的值，还是写入配置文件中的值（用于替换原采集器的新设备）？</translation>
+    </message>
+    <message>
+        <source>Keep the collector&apos;s</source>
+        <translation>保留采集器的值</translation>
+    </message>
+    <message>
+        <source>Write the profile&apos;s</source>
+        <translation>写入配置文件的值</translation>
+    </message>
+    <message>
+        <source> (clears the stored history)</source>
+        <translation>（会清除已保存的历史数据）</translation>
+    </message>
+    <message>
+        <source>Write Profile: nothing sent.
+
+%1</source>
+        <translation>写入配置文件：未发送任何命令。
+
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>ReadingsChart</name>
+    <message>
+        <source>Analog</source>
+        <translation>模拟量</translation>
+    </message>
+    <message>
+        <source>Voltage (V), digital inputs</source>
+        <translation>电压 (V)、开关量输入</translation>
+    </message>
+    <message>
+        <source>Totalizers</source>
+        <translation>累计量</translation>
+    </message>
+    <message>
+        <source>This build has no charts. Export CSV… saves the readings for a spreadsheet.</source>
+        <translation>此版本没有图表。“导出 CSV…”可将数据保存为表格文件。</translation>
     </message>
 </context>
 <context>

@@ -29,6 +29,7 @@ struct ProfileKey;
 // a modal dialog; the parse timer never sees their answers.
 class ProfileActions : public QObject
 {
+    Q_OBJECT
 public:
     ProfileActions(QWidget *window, Form &form, TComm &serial, TClientSocket &gateway, Trace &trace);
     ~ProfileActions() override;

@@ -19,17 +19,17 @@ void ProfileActions::compare()
     const QList<ProfileSetting> profile = reference();
     std::optional<CollectorState> collector;
     try {
-        runAction(QStringLiteral("Compare"), [&](CollectorLink &link, const ActionHooks &hooks) {
+        runAction(tr("Compare"), [&](CollectorLink &link, const ActionHooks &hooks) {
             QList<const ProfilePage *> pages;
             for (const ProfilePage &page : profilePages())
                 pages << &page;
             collector = readCollector(link, planPageQueries(pages, link.viaGateway()), hooks);
         });
     } catch (const SessionError &error) {
-        showErrorBox(m_window, QStringLiteral("Compare: %1; the pages are as they were").arg(error.message));
+        showErrorBox(m_window, tr("Compare: %1; the pages are as they were").arg(error.message));
         return;
     } catch (const ActionStopped &) {
-        note(QMessageBox::Information, QStringLiteral("Compare stopped; the pages are as they were."));
+        note(QMessageBox::Information, tr("Compare stopped; the pages are as they were."));
         return;
     }
 
@@ -41,13 +41,12 @@ void ProfileActions::compare()
     // The differing rows first, each group in the order of the pages.
     std::stable_partition(rows.begin(), rows.end(), [](const CompareRow &row) { return row.differs; });
     showPages(*collector);
-    QString said =
-        QStringLiteral("%1 of %2 settings differ from %3. The pages now show what the collector holds.")
-            .arg(comparison.differing)
-            .arg(rows.size())
-            .arg(m_haveProfile ? QFileInfo(m_profilePath).fileName() : QStringLiteral("the window's values"));
+    QString said = tr("%1 of %2 settings differ from %3. The pages now show what the collector holds.")
+                       .arg(comparison.differing)
+                       .arg(rows.size())
+                       .arg(m_haveProfile ? QFileInfo(m_profilePath).fileName() : tr("the window's values"));
     if (!comparison.unread.isEmpty())
-        said += QStringLiteral("\nRead over the serial link only, not compared: %1")
+        said += tr("\nRead over the serial link only, not compared: %1")
                     .arg(comparison.unread.join(QStringLiteral(", ")));
     showCompareDialog(m_window, rows, said);
 }

@@ -3,6 +3,7 @@
 
 #include "commands/Form.h"
 #include "profile/HeadlessForm.h"
+#include "profile/ProfileFile.h"
 #include "profile/ProfileForm.h"
 #include "profile/ProfileKeys.h"
 #include "profile/ProfileSave.h"
@@ -24,8 +25,6 @@
 namespace {
 
 constexpr int RecentCount = 5;
-// A profile is a few kilobytes; anything far larger is no profile.
-constexpr qint64 LargestProfile = 1 << 20;
 
 QString recentKey()
 {
@@ -74,7 +73,7 @@ void ProfileActions::open()
 {
     if (running())
         return;
-    QFileDialog dialog(m_window, QStringLiteral("Open Profile"), {}, QStringLiteral("Profiles (*.json)"));
+    QFileDialog dialog(m_window, tr("Open Profile"), {}, tr("Profiles (*.json)"));
     dialog.setObjectName(QStringLiteral("ProfileOpenDialog"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
@@ -97,22 +96,13 @@ void ProfileActions::open()
 
 bool ProfileActions::openFile(const QString &path)
 {
-    // Only a regular file: a pipe or a device named here would hold the window before it appears.
-    const QFileInfo info(path);
-    QFile file(path);
-    if (info.exists() && !info.isFile()) {
-        note(QMessageBox::Warning, QStringLiteral("%1: not a file; nothing changed").arg(path));
+    // Only a regular file, and only so much of it: a pipe or a device named here would hold the window.
+    const ProfileBytes read = readProfileFile(path);
+    if (!read.fault.isEmpty()) {
+        note(QMessageBox::Warning, tr("%1: %2; nothing changed").arg(path, read.fault));
         return false;
     }
-    if (!file.open(QIODevice::ReadOnly)) {
-        note(QMessageBox::Warning, QStringLiteral("%1: cannot open: %2").arg(path, file.errorString()));
-        return false;
-    }
-    const QByteArray text = file.read(LargestProfile + 1);
-    if (text.size() > LargestProfile) {
-        note(QMessageBox::Warning, QStringLiteral("%1: too large for a profile; nothing changed").arg(path));
-        return false;
-    }
+    const QByteArray &text = read.bytes;
     const CheckedProfile checked = checkProfile(text);
     QStringList faults = checked.faults;
     if (faults.isEmpty()) {
@@ -121,7 +111,7 @@ bool ProfileActions::openFile(const QString &path)
         planCommands(scratch, checked.settings, faults);
     }
     if (!faults.isEmpty()) {
-        note(QMessageBox::Warning, QStringLiteral("%1: not opened; the pages are as they were.\n\n%2")
+        note(QMessageBox::Warning, tr("%1: not opened; the pages are as they were.\n\n%2")
                                        .arg(QFileInfo(path).fileName(), faults.join(u'\n')));
         return false;
     }
@@ -137,7 +127,7 @@ void ProfileActions::save()
 {
     if (running())
         return;
-    QFileDialog dialog(m_window, QStringLiteral("Save Profile"), {}, QStringLiteral("Profiles (*.json)"));
+    QFileDialog dialog(m_window, tr("Save Profile"), {}, tr("Profiles (*.json)"));
     dialog.setObjectName(QStringLiteral("ProfileSaveDialog"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("json"));
@@ -158,14 +148,14 @@ bool ProfileActions::saveFile(const QString &path)
     // Written whole under a temporary name, then renamed; or not at all.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
-        note(QMessageBox::Warning, QStringLiteral("%1: not saved: %2").arg(path, file.errorString()));
+        note(QMessageBox::Warning, tr("%1: not saved: %2").arg(path, file.errorString()));
         return false;
     }
     enterProfile(path, checkProfile(text).settings);
     if (!saved.leftOut.isEmpty())
         note(QMessageBox::Information,
-             QStringLiteral("%1 saved without the settings the pages leave empty or the collector would not "
-                            "take, each \"Set\" button's settings all or none:\n%2")
+             tr("%1 saved without the settings the pages leave empty or the collector would not "
+                "take, each \"Set\" button's settings all or none:\n%2")
                  .arg(QFileInfo(path).fileName(), saved.leftOut.join(u'\n')));
     return true;
 }

@@ -1,5 +1,6 @@
 #include "app/ProfileProgress.h"
 
+#include <QCoreApplication>
 #include <QProgressDialog>
 #include <QPushButton>
 
@@ -13,7 +14,7 @@ ProfileProgress::ProfileProgress(QWidget *window, const QString &title)
     m_dialog->setAutoReset(false);
     m_dialog->setMinimumDuration(0);
     m_dialog->setRange(0, 0);
-    m_dialog->setLabelText(QStringLiteral("Opening the link…"));
+    m_dialog->setLabelText(QCoreApplication::translate("ProfileActions", "Opening the link…"));
     // Cancel ends the action once the exchange in flight has its answer; the dialog stays until then.
     QObject::disconnect(m_dialog, &QProgressDialog::canceled, m_dialog, &QProgressDialog::cancel);
     QObject::connect(m_dialog, &QProgressDialog::canceled, m_dialog, [this] { stop(); });
@@ -30,7 +31,8 @@ void ProfileProgress::stop()
     m_stop = true;
     if (!m_dialog)
         return;
-    m_dialog->setLabelText(QStringLiteral("Stopping once the collector has answered…"));
+    m_dialog->setLabelText(
+        QCoreApplication::translate("ProfileActions", "Stopping once the collector has answered…"));
     if (auto *cancel = m_dialog->findChild<QPushButton *>())
         cancel->setEnabled(false);
 }

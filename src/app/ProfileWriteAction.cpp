@@ -13,19 +13,18 @@ bool ProfileActions::writeProfilesIdentity(const QList<IdentityDifference> &diff
 {
     QStringList lines;
     for (const IdentityDifference &identity : differ)
-        lines << QStringLiteral("%1: the collector has \"%2\", the profile \"%3\"")
+        lines << tr("%1: the collector has \"%2\", the profile \"%3\"")
                      .arg(fullName(*identity.key), identity.collector, identity.profile);
-    QMessageBox box(
-        QMessageBox::Question, QStringLiteral("Write Profile"),
-        QStringLiteral("These settings identify the collector:\n%1\n\nKeep the collector's, or write "
+    QMessageBox box(QMessageBox::Question, tr("Write Profile"),
+                    tr("These settings identify the collector:\n%1\n\nKeep the collector's, or write "
                        "the profile's (a replacement unit taking over this one's place)?")
-            .arg(lines.join(u'\n')),
-        QMessageBox::NoButton, m_window);
+                        .arg(lines.join(u'\n')),
+                    QMessageBox::NoButton, m_window);
     box.setObjectName(QStringLiteral("IdentityQuestion"));
     box.setTextFormat(Qt::PlainText);
-    QPushButton *keep = box.addButton(QStringLiteral("Keep the collector's"), QMessageBox::RejectRole);
+    QPushButton *keep = box.addButton(tr("Keep the collector's"), QMessageBox::RejectRole);
     keep->setObjectName(QStringLiteral("KeepIdentity"));
-    QPushButton *write = box.addButton(QStringLiteral("Write the profile's"), QMessageBox::AcceptRole);
+    QPushButton *write = box.addButton(tr("Write the profile's"), QMessageBox::AcceptRole);
     write->setObjectName(QStringLiteral("WriteIdentity"));
     box.setDefaultButton(keep);
     box.setEscapeButton(keep);
@@ -47,10 +46,9 @@ void ProfileActions::write()
     for (const ProfileSetting &setting : sorted.serialOnly)
         request.skipped << fullName(*setting.key);
     for (const ProfileSetting &setting : sorted.actions)
-        request.skipped << fullName(*setting.key) + QStringLiteral(" (clears the stored history)");
+        request.skipped << fullName(*setting.key) + tr(" (clears the stored history)");
     if (!faults.isEmpty()) {
-        note(QMessageBox::Warning,
-             QStringLiteral("Write Profile: nothing sent.\n\n%1").arg(faults.join(u'\n')));
+        note(QMessageBox::Warning, tr("Write Profile: nothing sent.\n\n%1").arg(faults.join(u'\n')));
         return;
     }
     request.writeIdentity = [this](const QList<IdentityDifference> &differ) {
@@ -59,7 +57,7 @@ void ProfileActions::write()
     std::optional<CollectorState> after;
     m_written = WriteResult{};
     try {
-        runAction(QStringLiteral("Write Profile"), [&](CollectorLink &link, const ActionHooks &hooks) {
+        runAction(tr("Write Profile"), [&](CollectorLink &link, const ActionHooks &hooks) {
             m_written = writeProfile(link, request, hooks, &after);
         });
     } catch (const SessionError &error) {

@@ -10,6 +10,8 @@
 #include "profile/ProfileKeys.h"
 #include "replies/ReplyDispatch.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 void parseInto(HeadlessForm &form, const Command &sent, const QByteArray &answer)
@@ -37,7 +39,7 @@ CollectorState readCollector(CollectorLink &link, const QList<PlannedQuery> &pla
             throw ActionStopped{};
         const PlannedQuery &query = plan.at(n);
         hooks.show(int(n), int(plan.size()),
-                   QStringLiteral("Reading %1 (%2 of %3)")
+                   QCoreApplication::translate("Profile", "Reading %1 (%2 of %3)")
                        .arg(QLatin1String(query.page->page))
                        .arg(n + 1)
                        .arg(plan.size()));

@@ -7,6 +7,8 @@
 #include "profile/ProfileKeys.h"
 #include "profile/QueryPlan.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace {
@@ -59,7 +61,7 @@ WriteLog sendCommands(CollectorLink &link, const QList<PlannedCommand> &commands
             break;
         }
         hooks.show(int(n), int(commands.size()),
-                   QStringLiteral("Setting %1 of %2: %3")
+                   QCoreApplication::translate("Profile", "Setting %1 of %2: %3")
                        .arg(n + 1)
                        .arg(commands.size())
                        .arg(namesOf(command.keys)));

@@ -2,6 +2,7 @@
 
 #include "profile/ProfileKeys.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 
 namespace {
@@ -12,21 +13,23 @@ struct OutcomeName
     Outcome outcome;
     const char *said;
     const char *json;
+    const char *counted;
 };
 constexpr OutcomeName outcomeNames[] = {
-    {Outcome::Changed,      "changed",                   "changed"},
-    {Outcome::AlreadyRight, "already right",             "already_right"},
-    {Outcome::Failed,       "failed",                    "failed"},
-    {Outcome::NotReadBack,  "written but not read back", "written"},
-    {Outcome::NotWritten,   "not written",               "not_written"},
-    {Outcome::Uncertain,    "uncertain",                 "uncertain"},
-    {Outcome::Kept,         "kept as the collector's own", "kept"},
+    {Outcome::Changed,      "changed",                     "changed",       QT_TRANSLATE_NOOP("Profile", "%1 changed")},
+    {Outcome::AlreadyRight, "already right",               "already_right", QT_TRANSLATE_NOOP("Profile", "%1 already right")},
+    {Outcome::Failed,       "failed",                      "failed",        QT_TRANSLATE_NOOP("Profile", "%1 failed")},
+    {Outcome::NotReadBack,  "written but not read back",   "written",       QT_TRANSLATE_NOOP("Profile", "%1 written but not read back")},
+    {Outcome::NotWritten,   "not written",                 "not_written",   QT_TRANSLATE_NOOP("Profile", "%1 not written")},
+    {Outcome::Uncertain,    "uncertain",                   "uncertain",     QT_TRANSLATE_NOOP("Profile", "%1 uncertain")},
+    {Outcome::Kept,         "kept as the collector's own", "kept",          QT_TRANSLATE_NOOP("Profile", "%1 kept as the collector's own")},
 };
 // clang-format on
 
 QString listed(const QStringList &names)
 {
-    return names.isEmpty() ? QStringLiteral("none") : names.join(QStringLiteral(", "));
+    return names.isEmpty() ? QCoreApplication::translate("Profile", "none")
+                           : names.join(QStringLiteral(", "));
 }
 
 } // namespace
@@ -48,39 +51,52 @@ QString outcomeName(Outcome outcome)
     return {};
 }
 
-QString countsLine(const WriteResult &result)
+namespace {
+
+QString counts(const WriteResult &result, bool shown)
 {
     QStringList parts;
-    for (const auto &[outcome, said, json] : outcomeNames) {
+    for (const auto &[outcome, said, json, counted] : outcomeNames) {
         const int n = result.count(outcome);
         // The first three are always said; the others when they occurred.
         if (n > 0 || outcome == Outcome::Changed || outcome == Outcome::AlreadyRight ||
             outcome == Outcome::Failed)
-            parts << QStringLiteral("%1 %2").arg(n).arg(QLatin1String(said));
+            parts
+                << (shown ? QCoreApplication::translate("Profile", counted) : QLatin1String(counted)).arg(n);
     }
-    return parts.join(QStringLiteral(", "));
+    return parts.join(shown ? QCoreApplication::translate("Profile", ", ") : QStringLiteral(", "));
+}
+
+} // namespace
+
+QString countsLine(const WriteResult &result)
+{
+    return counts(result, false);
 }
 
 QString summaryText(const WriteResult &result)
 {
     QString text;
     if (result.ending != Ending::Completed)
-        text += QStringLiteral("The write ended early: %1.\n\n").arg(result.why);
-    text += countsLine(result) + u'.';
-    text += QStringLiteral("\n\nChanged: %1\nFailed: %2")
+        text += QCoreApplication::translate("Profile", "The write ended early: %1.\n\n").arg(result.why);
+    text += counts(result, true) + QCoreApplication::translate("Profile", ".");
+    text += QCoreApplication::translate("Profile", "\n\nChanged: %1\nFailed: %2")
                 .arg(listed(result.names(Outcome::Changed)), listed(result.names(Outcome::Failed)));
     if (const QStringList names = result.names(Outcome::NotWritten); !names.isEmpty())
-        text += QStringLiteral("\nNot written: %1").arg(listed(names));
+        text += QCoreApplication::translate("Profile", "\nNot written: %1").arg(listed(names));
     if (const QStringList names = result.names(Outcome::NotReadBack); !names.isEmpty())
-        text += QStringLiteral("\nWritten, not read back: %1").arg(listed(names));
+        text += QCoreApplication::translate("Profile", "\nWritten, not read back: %1").arg(listed(names));
     if (const QStringList names = result.names(Outcome::Uncertain); !names.isEmpty())
-        text += QStringLiteral("\nSent, but no answer came (the collector may or may not hold it): %1")
+        text += QCoreApplication::translate(
+                    "Profile", "\nSent, but no answer came (the collector may or may not hold it): %1")
                     .arg(listed(names));
     if (!result.keptValues.isEmpty())
-        text += QStringLiteral("\nKept as the collector's own (it identifies the collector): %1")
+        text += QCoreApplication::translate("Profile",
+                                            "\nKept as the collector's own (it identifies the collector): %1")
                     .arg(result.keptValues.join(QStringLiteral(", ")));
     if (!result.skipped.isEmpty())
-        text += QStringLiteral("\nSkipped, set over the serial link only or an action: %1")
+        text += QCoreApplication::translate("Profile",
+                                            "\nSkipped, set over the serial link only or an action: %1")
                     .arg(listed(result.skipped));
     return text;
 }

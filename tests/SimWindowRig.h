@@ -20,6 +20,14 @@
 enum class Via { Serial, Gateway };
 Q_DECLARE_METATYPE(Via)
 
+// The data rows of a test run over each link.
+inline void bothLinks()
+{
+    QTest::addColumn<Via>("via");
+    QTest::newRow("serial") << Via::Serial;
+    QTest::newRow("gateway") << Via::Gateway;
+}
+
 struct SimWindowRig
 {
     QTemporaryDir dir;

@@ -76,12 +76,6 @@ QByteArray fileBytes(const QString &path)
 class MonitorTest : public QObject
 {
     Q_OBJECT
-    static void bothLinks()
-    {
-        QTest::addColumn<Via>("via");
-        QTest::newRow("serial") << Via::Serial;
-        QTest::newRow("gateway") << Via::Gateway;
-    }
 
 private slots:
     void sends_at_the_chosen_interval_data() { bothLinks(); }

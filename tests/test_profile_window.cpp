@@ -69,12 +69,6 @@ const QStringList threeKeys{"channels.din1_mode", "system.station_number", "syst
 class ProfileWindowTest : public QObject
 {
     Q_OBJECT
-    static void bothLinks()
-    {
-        QTest::addColumn<Via>("via");
-        QTest::newRow("serial") << Via::Serial;
-        QTest::newRow("gateway") << Via::Gateway;
-    }
 
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }

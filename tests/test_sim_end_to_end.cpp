@@ -9,12 +9,6 @@
 class SimEndToEndTest : public QObject
 {
     Q_OBJECT
-    static void bothLinks()
-    {
-        QTest::addColumn<Via>("via");
-        QTest::newRow("serial") << Via::Serial;
-        QTest::newRow("gateway") << Via::Gateway;
-    }
 
 private slots:
     void system_parameters_read_back_data() { bothLinks(); }

@@ -11,30 +11,8 @@ ctl=$(realpath "${3:-$repo/build/src/tl380ctl}")
 sim=$(realpath "${4:-$repo/build/sim/tl380sim}")
 single_runs=3
 command -v ansible-playbook >/dev/null || { echo "bench/fleet.sh: needs ansible-playbook (ansible-core)" >&2; exit 2; }
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-start_simulator() { # name
-    "$sim" --serial "$work/tty$1" --tcp 0 >"$work/$1.links" 2>/dev/null &
-    pids+=("$!")
-}
-port_of() { # name: waits for the simulator to print its port
-    for _ in $(seq 100); do
-        if grep -qs '^tcp: ' "$work/$1.links"; then
-            sed -n 's/^tcp: 127\.0\.0\.1:\([0-9]*\)$/\1/p' "$work/$1.links"
-            return 0
-        fi
-        sleep 0.1
-    done
-    echo "bench/fleet.sh: simulator $1 did not start" >&2
-    exit 1
-}
+# shellcheck source=tests/fleet/simulators.sh
+source "$repo/tests/fleet/simulators.sh"
 now() { date +%s.%N; }
 seconds() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", b - a }'; }
 

@@ -12,33 +12,15 @@ if ! command -v ansible-playbook >/dev/null; then
     echo "SKIP: ansible-playbook not found: install Debian's ansible-core (scripts/install-packages.sh)"
     exit 77
 fi
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
+# shellcheck source=tests/fleet/simulators.sh
+source "$repo/tests/fleet/simulators.sh"
 fail() {
     echo "FAIL: $*" >&2
     exit 1
 }
 
-declare -A pid_of
-start_simulator() {
-    "$sim" --serial "$work/tty$1" --tcp 0 --fast --log >"$work/$1.links" 2>"$work/$1.log" &
-    pids+=("$!")
-    pid_of[$1]=$!
-    for _ in $(seq 50); do
-        grep -qs '^tcp: ' "$work/$1.links" && return 0
-        sleep 0.1
-    done
-    fail "simulator $1 did not start"
-}
-port_of() { sed -n 's/^tcp: 127\.0\.0\.1:\([0-9]*\)$/\1/p' "$work/$1.links"; }
-
-for name in a b c; do start_simulator "$name"; done
+for name in a b c; do start_simulator "$name" --fast --log; done
+for name in a b c; do port_of "$name" >/dev/null; done
 
 write_inventory() { # station numbers of a, b, c
     cat >"$work/inventory.yml" <<YAML

@@ -19,6 +19,15 @@ EXIT_MEANINGS = {
     5: 'stopped by a signal after the exchange in flight',
 }
 
+# The options of every module (the documentation fragment tl380.fleet.link describes them).
+LINK_ARGUMENT_SPEC = dict(
+    serial=dict(type='str'),
+    gateway=dict(type='str'),
+    timeout=dict(type='float'),
+    retries=dict(type='int'),
+    tl380ctl=dict(type='str', default='tl380ctl'),
+)
+
 # Lists in write's summary that mean a command went to the collector.
 SENT_LISTS = ('changed', 'written', 'uncertain')
 

@@ -19,15 +19,6 @@ description:
   - The module never speaks to the collector itself; every exchange is tl380ctl's.
 version_added: "1.0.0"
 options:
-  serial:
-    description: The serial device the collector is on, e.g. C(/dev/ttyUSB0). Give this or I(gateway).
-    type: str
-  gateway:
-    description:
-      - The network gateway in front of the collector, C(A.B.C.D[:PORT]) (port 7000 by default). A dotted
-        IPv4 address only; no name is looked up. Give this or I(serial).
-      - Over a gateway the GPRS page and the slots go to the serial port only; see I(skip_serial_only).
-    type: str
   profile:
     description:
       - A profile file (JSON, grouped by page, as C(tl380ctl read --template) writes it) on the machine the
@@ -56,17 +47,10 @@ options:
       - Over a gateway, leave out the settings that go to the serial port only instead of failing.
     type: bool
     default: false
-  timeout:
-    description: Seconds of silence allowed after the last byte of an answer (tl380ctl's default is 3).
-    type: float
-  retries:
-    description: How many times tl380ctl sends a command again that got no answer.
-    type: int
-  tl380ctl:
-    description: The tl380ctl program, a name looked up in PATH or a path.
-    type: str
-    default: tl380ctl
+extends_documentation_fragment:
+  - tl380.fleet.link
 notes:
+  - Over a gateway the GPRS page and the slots go to the serial port only; see I(skip_serial_only).
   - Check mode sends no set command; it reads the collector.
   - A write stopped half-way (a lost link, a signal) is completed by running the task again.
 author:
@@ -127,7 +111,8 @@ rc:
 
 from ansible.module_utils.basic import AnsibleModule
 from ansible_collections.tl380.fleet.plugins.module_utils.tl380ctl import (
-    ArgumentError, common_args, diff_of, failure_message, kept_warning, link_args, parse_json,
+    LINK_ARGUMENT_SPEC, ArgumentError, common_args, diff_of, failure_message, kept_warning, link_args,
+    parse_json,
     profile_source, sent_keys, setting_args)
 
 
@@ -146,16 +131,12 @@ def run(module, args, stdin):
 def main():
     module = AnsibleModule(
         argument_spec=dict(
-            serial=dict(type='str'),
-            gateway=dict(type='str'),
             profile=dict(type='path'),
             profile_data=dict(type='dict'),
             settings=dict(type='dict', default={}),
             restore=dict(type='bool', default=False),
             skip_serial_only=dict(type='bool', default=False),
-            timeout=dict(type='float'),
-            retries=dict(type='int'),
-            tl380ctl=dict(type='str', default='tl380ctl'),
+            **LINK_ARGUMENT_SPEC
         ),
         mutually_exclusive=[('serial', 'gateway'), ('profile', 'profile_data')],
         required_one_of=[('serial', 'gateway')],

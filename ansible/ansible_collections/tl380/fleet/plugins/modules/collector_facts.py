@@ -15,27 +15,13 @@ description:
   - Over a gateway the settings read over the serial link only are left out (tl380ctl names them).
 version_added: "1.0.0"
 options:
-  serial:
-    description: The serial device the collector is on. Give this or I(gateway).
-    type: str
-  gateway:
-    description: The network gateway in front of the collector, C(A.B.C.D[:PORT]). Give this or I(serial).
-    type: str
   pages:
     description: The pages to read (C(system), C(gprs), C(channels), C(rs485), C(slots)); all when empty.
     type: list
     elements: str
     default: []
-  timeout:
-    description: Seconds of silence allowed after the last byte of an answer.
-    type: float
-  retries:
-    description: How many times tl380ctl sends a command again that got no answer.
-    type: int
-  tl380ctl:
-    description: The tl380ctl program, a name looked up in PATH or a path.
-    type: str
-    default: tl380ctl
+extends_documentation_fragment:
+  - tl380.fleet.link
 author:
   - tl380cfg developers
 '''
@@ -66,18 +52,14 @@ ansible_facts:
 
 from ansible.module_utils.basic import AnsibleModule
 from ansible_collections.tl380.fleet.plugins.module_utils.tl380ctl import (
-    ArgumentError, common_args, failure_message, link_args, parse_json)
+    LINK_ARGUMENT_SPEC, ArgumentError, common_args, failure_message, link_args, parse_json)
 
 
 def main():
     module = AnsibleModule(
         argument_spec=dict(
-            serial=dict(type='str'),
-            gateway=dict(type='str'),
             pages=dict(type='list', elements='str', default=[]),
-            timeout=dict(type='float'),
-            retries=dict(type='int'),
-            tl380ctl=dict(type='str', default='tl380ctl'),
+            **LINK_ARGUMENT_SPEC
         ),
         mutually_exclusive=[('serial', 'gateway')],
         required_one_of=[('serial', 'gateway')],

@@ -12,10 +12,13 @@ packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-serialpo
           ansible-core)
 # --fuzz: clang and its libFuzzer runtime for fuzz/run-fuzz.sh; --sanitize: the GCC sanitizer runtimes
 # and strace for scripts/test-sanitizers.sh.
-case "${1:-}" in
-    --fuzz) packages+=(clang-14 libclang-rt-14-dev) ;;
-    --sanitize) packages+=(libasan8 libubsan1 strace) ;;
-esac
+for option in "$@"; do
+    case "$option" in
+        --fuzz) packages+=(clang-14 libclang-rt-14-dev) ;;
+        --sanitize) packages+=(libasan8 libubsan1 strace) ;;
+        *) echo "usage: $0 [--fuzz] [--sanitize]" >&2; exit 2 ;;
+    esac
+done
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -11,4 +11,4 @@ cmake --build "$build"
 # Leaks are not checked: the toolkit keeps its fonts and plug-ins until exit.
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0:abort_on_error=1:detect_stack_use_after_return=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-halt_on_error=1:print_stacktrace=1}
-QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" --output-on-failure
+QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" --output-on-failure --parallel "$(nproc)"

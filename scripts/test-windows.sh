@@ -10,7 +10,9 @@
 #     10 s and, driven with xdotool, shows the simulator's model after "Communication Test" and writes
 #     the profile with "Write Profile…", which tl380ctl.exe then finds in the simulator over COM5
 #     (screenshots in dist/);
-#  5. the uninstaller removes every file the installer put down.
+#  5. the same window under LANG=zh_CN.UTF-8 shows its texts and Qt's own in Chinese (a screenshot
+#     in dist/);
+#  6. the uninstaller removes every file the installer put down.
 # Builds what it needs through scripts/build-windows.sh (Qt for Windows too, when it is not cached).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -174,6 +176,39 @@ grep -Eq '^[1-9][0-9]* changed, [0-9]+ already right, 0 failed\.$' "$scratch/wri
     { cat "$scratch/write-summary.txt" >&2; fail "\"Write Profile…\" did not report the settings changed"; }
 ctl_win --serial COM5 diff window.json || fail "tl380ctl.exe over COM5 does not find the profile the window wrote"
 echo "\"Write Profile…\" of the profile on the command line: tl380ctl.exe over COM5 finds no difference"
+
+echo "== the window in Chinese"
+# Wine gives the program the user's language from LANG. "Write Profile…" with no link open ends at
+# once with its summary box: the window's own texts and Qt's button text, both in Chinese.
+(cd "$scratch" && LANG=zh_CN.UTF-8 exec wine "$installed/tl380cfg.exe") &
+gui_pid=$!
+window=$(timeout 10 xdotool search --sync --onlyvisible --class tl380cfg.exe 2>/dev/null | head -n1) || true
+[ -n "$window" ] || fail "tl380cfg.exe under LANG=zh_CN.UTF-8 mapped no window within 10 s"
+sleep 2
+xdotool mousemove --sync --window "$window" 769 581 click 1
+box=""
+for _ in $(seq 20); do
+    box=$(xdotool search --onlyvisible --class tl380cfg.exe 2>/dev/null | grep -vx "$window" | head -n1) || true
+    [ -n "$box" ] && break
+    sleep 0.5
+done
+[ -n "$box" ] || fail "\"Write Profile…\" in Chinese showed no box"
+sleep 1
+import -window root "$root/dist/tl380cfg-windows-zh_CN.png"
+xdotool mousemove --sync --window "$box" 25 25 click 1
+sleep 0.5
+echo -n | xclip -selection clipboard
+xdotool key ctrl+c
+sleep 0.5
+timeout 5 xclip -o -selection clipboard 2>/dev/null | tr -d '\r' >"$scratch/summary-zh.txt" || true
+kill "$gui_pid" 2>/dev/null || true
+wait "$gui_pid" 2>/dev/null || true
+gui_pid=""
+for text in 写入提前结束 项未写入 确定; do
+    grep -q "$text" "$scratch/summary-zh.txt" ||
+        { cat "$scratch/summary-zh.txt" >&2; fail "the window under LANG=zh_CN.UTF-8 shows no \"$text\""; }
+done
+echo "the window in Chinese: \"$(grep -m1 项未写入 "$scratch/summary-zh.txt")\" (screenshot dist/tl380cfg-windows-zh_CN.png)"
 
 echo "== the uninstaller, silently"
 wine "$installed/uninstall.exe" /S

@@ -5,4 +5,4 @@ cd "$(dirname "$0")/.."
 scripts/install-packages.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build
-QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure
+QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure --parallel "$(nproc)"

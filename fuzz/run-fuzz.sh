@@ -23,7 +23,7 @@ trap 'rm -rf "$scratch"' EXIT
 export ASAN_OPTIONS=${ASAN_OPTIONS:-abort_on_error=1:detect_stack_use_after_return=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-halt_on_error=1:print_stacktrace=1}
 
-# One target a core at a time; each prints its line when all have run.
+# Each target on a core of its own; their lines are printed once all have run.
 fuzz_one() {
     local t=$1 result=ok
     mkdir -p "$scratch/$t"

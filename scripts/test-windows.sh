@@ -215,7 +215,7 @@ import -window root "$root/dist/tl380cfg-windows-zh_CN.png"
 kill "$gui_pid" 2>/dev/null || true
 wait "$gui_pid" 2>/dev/null || true
 gui_pid=""
-for text in 写入提前结束 项未写入 确定; do
+for text in 写入提前结束 串口未打开 项未写入 确定; do
     grep -q "$text" "$scratch/summary-zh.txt" ||
         { cat "$scratch/summary-zh.txt" >&2; fail "the window under LANG=zh_CN.UTF-8 shows no \"$text\""; }
 done

@@ -1,5 +1,6 @@
 // The window in Simplified Chinese: every caption fits its control, and only what is shown
 // changes: the form, the profiles and the commands see the English items.
+#include "MessageBoxes.h"
 #include "PageWindow.h"
 #include "app/Language.h"
 #include "app/MessageTexts.h"
@@ -174,6 +175,9 @@ private slots:
         QTest::newRow("socket")
             << QStringLiteral("Windows socket error: Connection refused (10061), on API 'connect'")
             << QStringLiteral("Windows 套接字错误：Connection refused (10061)，API “connect”。");
+        QTest::newRow("gateway") << QStringLiteral(
+                                        "127.0.0.1:7000: cannot connect: refused (Connection refused)")
+                                 << QStringLiteral("127.0.0.1:7000：无法连接：refused（Connection refused）");
         QTest::newRow("system's own reason") << QStringLiteral("/dev/ttyUSB0: permission denied")
                                              << QStringLiteral("/dev/ttyUSB0: permission denied");
     }
@@ -197,6 +201,19 @@ private slots:
         QCOMPARE(countsLine(result), QStringLiteral("1 changed, 0 already right, 0 failed"));
         useLanguage(Language::English);
         QVERIFY(summaryText(result).startsWith(QStringLiteral("1 changed, 0 already right, 0 failed.")));
+    }
+
+    // The reason a write ends at once is the link's own text, shown in Chinese with the rest.
+    void writeWithNoLinkOpenSaysWhyInChinese()
+    {
+        useLanguage(Language::SimplifiedChinese);
+        PageWindow w;
+        w.get<QPushButton>("ProfileWrite")->click();
+        const QStringList texts = boxTexts();
+        QCOMPARE(texts.size(), 1);
+        QVERIFY2(
+            texts.first().startsWith(QStringLiteral("写入提前结束：串口未打开：请先选择串口并点击“打开”。")),
+            qPrintable(texts.first()));
     }
 
     void profileSavedInChineseIsTheEnglishOne()

@@ -803,6 +803,22 @@ Exit status: 0 closed normally; 1 no GBK codec; 2 usage error.</source>
         <source>Can&apos;t create new socket</source>
         <translation>无法创建新的套接字。</translation>
     </message>
+    <message>
+        <source>the serial port is not open: pick it and click &quot;Open&quot; first</source>
+        <translation>串口未打开：请先选择串口并点击“打开”</translation>
+    </message>
+    <message>
+        <source>not connected to the gateway: click &quot;Connect&quot; first</source>
+        <translation>未连接网关：请先点击“连接”</translation>
+    </message>
+    <message>
+        <source>%1: cannot connect: %2 (%3)</source>
+        <translation>%1：无法连接：%2（%3）</translation>
+    </message>
+    <message>
+        <source>%1: no answer to the connection within %2 s: is the address right?</source>
+        <translation>%1：%2 秒内连接无应答：地址是否正确？</translation>
+    </message>
 </context>
 <context>
     <name>Pages</name>

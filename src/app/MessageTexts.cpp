@@ -17,6 +17,10 @@ const char *const knownMessages[] = {
     QT_TRANSLATE_NOOP("MessageTexts", "No address specified"),
     QT_TRANSLATE_NOOP("MessageTexts", "Can't change value while socket is active"),
     QT_TRANSLATE_NOOP("MessageTexts", "Can't create new socket"),
+    QT_TRANSLATE_NOOP("MessageTexts", "the serial port is not open: pick it and click \"Open\" first"),
+    QT_TRANSLATE_NOOP("MessageTexts", "not connected to the gateway: click \"Connect\" first"),
+    QT_TRANSLATE_NOOP("MessageTexts", "%1: cannot connect: %2 (%3)"),
+    QT_TRANSLATE_NOOP("MessageTexts", "%1: no answer to the connection within %2 s: is the address right?"),
 };
 
 // The message's particulars when it is made from the pattern.

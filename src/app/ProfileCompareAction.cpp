@@ -1,5 +1,6 @@
 // Compare: the collector read into a form of its own, held against the profile, shown as a table.
 #include "app/ErrorBox.h"
+#include "app/MessageTexts.h"
 #include "app/ProfileActions.h"
 #include "profile/CollectorRead.h"
 #include "profile/ProfileKeys.h"
@@ -26,7 +27,8 @@ void ProfileActions::compare()
             collector = readCollector(link, planPageQueries(pages, link.viaGateway()), hooks);
         });
     } catch (const SessionError &error) {
-        showErrorBox(m_window, tr("Compare: %1; the pages are as they were").arg(error.message));
+        showErrorBox(m_window,
+                     tr("Compare: %1; the pages are as they were").arg(shownMessage(error.message)));
         return;
     } catch (const ActionStopped &) {
         note(QMessageBox::Information, tr("Compare stopped; the pages are as they were."));

@@ -1,4 +1,5 @@
 // Write Profile: only what differs, read back into a form of its own, summed up by value.
+#include "app/MessageTexts.h"
 #include "app/ProfileActions.h"
 #include "commands/LinkMode.h"
 #include "profile/HeadlessForm.h"
@@ -70,5 +71,7 @@ void ProfileActions::write()
     }
     if (after)
         showPages(*after);
-    note(m_written.succeeded() ? QMessageBox::Information : QMessageBox::Warning, summaryText(m_written));
+    WriteResult shown = m_written;
+    shown.why = shownMessage(m_written.why);
+    note(m_written.succeeded() ? QMessageBox::Information : QMessageBox::Warning, summaryText(shown));
 }

@@ -62,7 +62,9 @@ void Tmainform1::bindProfileButtons()
     for (const auto &[name, action] : buttons)
         if (auto *b = findChild<QPushButton *>(QLatin1String(name)))
             connect(b, &QPushButton::clicked, this,
-                    [this, action] { guarded(this, [&] { (m_profiles->*action)(); }); });
+                    // The actions object is the window's for its whole life; held by the outer
+                    // handler, as UBSan's type check misreads a member reached from the inner one.
+                    [this, profiles = m_profiles, action] { guarded(this, [&] { (profiles->*action)(); }); });
     m_profiles->whenIdle([this] {
         if (m_closeWhenIdle)
             close();

@@ -192,25 +192,12 @@ gui_pid=$!
 window=$(timeout 10 xdotool search --sync --onlyvisible --class tl380cfg.exe 2>/dev/null | head -n1) || true
 [ -n "$window" ] || fail "tl380cfg.exe under LANG=zh_CN.UTF-8 mapped no window within 10 s"
 sleep 2
-# A click on an empty spot gives the window the pointer, then "Write Profile…"; the box
-# is a window of its own, named as the program.
+# A click on an empty spot gives the window the pointer, then "Write Profile…".
 xdotool mousemove --sync --window "$window" 40 600 click 1
 sleep 0.5
 xdotool mousemove --sync --window "$window" 769 581 click 1
-box=""
-for _ in $(seq 20); do
-    box=$(xdotool search --onlyvisible --name '^tl380cfg$' 2>/dev/null | grep -vx "$window" | head -n1) || true
-    [ -n "$box" ] && break
-    sleep 0.5
-done
-[ -n "$box" ] || fail "\"Write Profile…\" in Chinese showed no box"
-sleep 1
-xdotool mousemove --sync --window "$box" 25 25 click 1
-sleep 0.5
-echo -n | xclip -selection clipboard
-xdotool key ctrl+c
-sleep 0.5
-timeout 5 xclip -o -selection clipboard 2>/dev/null | tr -d '\r' >"$scratch/summary-zh.txt" || true
+"$root/packaging/windows/box-text.sh" "$window" "$scratch/summary-zh.txt" ||
+    fail "\"Write Profile…\" in Chinese showed no box"
 import -window root "$root/dist/tl380cfg-windows-zh_CN.png"
 kill "$gui_pid" 2>/dev/null || true
 wait "$gui_pid" 2>/dev/null || true

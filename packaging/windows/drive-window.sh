@@ -64,21 +64,7 @@ for _ in $(seq 240); do
     sleep 0.5
 done
 xdotool search --onlyvisible --name '^Write Profile$' >/dev/null 2>&1 && fail "\"Write Profile…\" did not end within 2 min"
-# The box is a window of its own (the main window's title is not the program's name); a click on
-# its icon gives it the keyboard.
-box=""
-for _ in $(seq 20); do
-    box=$(xdotool search --onlyvisible --name '^Tl380cfg$' 2>/dev/null | grep -vx "$window" | head -n1) || true
-    [ -n "$box" ] && break
-    sleep 0.5
-done
-[ -n "$box" ] || fail "\"Write Profile…\" showed no summary box"
-xdotool mousemove --sync --window "$box" 25 25 click 1
-sleep 0.5
-echo -n | xclip -selection clipboard
-xdotool key ctrl+c
-sleep 0.5
-timeout 5 xclip -o -selection clipboard 2>/dev/null | tr -d '\r' >"$scratch/write-summary.txt" || true
+"$(dirname "$0")/box-text.sh" "$window" "$scratch/write-summary.txt" || fail "\"Write Profile…\" showed no summary box"
 import -window root "${shot%.png}-write.png"
 kill "$pid" 2>/dev/null || true
 wait "$pid" 2>/dev/null || true

@@ -175,9 +175,6 @@ private slots:
         QTest::newRow("socket")
             << QStringLiteral("Windows socket error: Connection refused (10061), on API 'connect'")
             << QStringLiteral("Windows 套接字错误：Connection refused (10061)，API “connect”。");
-        QTest::newRow("gateway") << QStringLiteral(
-                                        "127.0.0.1:7000: cannot connect: refused (Connection refused)")
-                                 << QStringLiteral("127.0.0.1:7000：无法连接：refused（Connection refused）");
         QTest::newRow("system's own reason") << QStringLiteral("/dev/ttyUSB0: permission denied")
                                              << QStringLiteral("/dev/ttyUSB0: permission denied");
     }

@@ -6,10 +6,10 @@
 #  3. the installed tl380ctl.exe reads the Linux simulator over COM5 (mapped to its pseudo-terminal) and
 #     gets the same profile, byte for byte, as the Linux tl380ctl; write then diff over COM5 and over
 #     the gateway on 127.0.0.1;
-#  4. the installed tl380cfg.exe, started with a profile on its command line, maps its window within
-#     10 s and, driven with xdotool, shows the simulator's model after "Communication Test" and writes
-#     the profile with "Write Profile…", which tl380ctl.exe then finds in the simulator over COM5
-#     (screenshots in dist/);
+#  4. the installed tl380cfg.exe, started with a profile on its command line, maps its window and,
+#     driven with xdotool, shows the simulator's model after "Communication Test" and writes the profile
+#     with "Write Profile…", which tl380ctl.exe then finds in the simulator over COM5 (screenshots in
+#     dist/);
 #  5. the same window under LANG=zh_CN.UTF-8 shows its texts and Qt's own in Chinese (a screenshot
 #     in dist/);
 #  6. the uninstaller removes every file the installer put down.
@@ -42,7 +42,8 @@ cleanup() {
     rm -rf "$scratch"
 }
 trap cleanup EXIT
-export WINEPREFIX=$scratch/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# TL380_WINEDEBUG: wine's own messages, e.g. err+all (none by default).
+export WINEPREFIX=$scratch/wine WINEDEBUG=${TL380_WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml="
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$scratch/display" 2>/dev/null &
 xvfb_pid=$!
 for _ in $(seq 50); do [ -s "$scratch/display" ] && break; sleep 0.1; done
@@ -187,10 +188,11 @@ for _ in $(seq 20); do
     xdotool search --onlyvisible --class tl380cfg.exe >/dev/null 2>&1 || break
     sleep 0.5
 done
-(cd "$scratch" && LANG=zh_CN.UTF-8 exec wine "$installed/tl380cfg.exe") &
-gui_pid=$!
-window=$(timeout 10 xdotool search --sync --onlyvisible --class tl380cfg.exe 2>/dev/null | head -n1) || true
-[ -n "$window" ] || fail "tl380cfg.exe under LANG=zh_CN.UTF-8 mapped no window within 10 s"
+# shellcheck source=packaging/windows/start-window.sh
+source "$root/packaging/windows/start-window.sh"
+start_window "$scratch" "$scratch/window-zh-output.txt" env LANG=zh_CN.UTF-8 wine "$installed/tl380cfg.exe" ||
+    fail "tl380cfg.exe under LANG=zh_CN.UTF-8 mapped no window"
+gui_pid=$window_pid
 sleep 2
 # A click on an empty spot gives the window the pointer, then "Write Profile…".
 xdotool mousemove --sync --window "$window" 40 600 click 1

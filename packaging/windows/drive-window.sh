@@ -14,12 +14,11 @@ fail() {
     exit 1
 }
 
-started=$(date +%s%N)
-(cd "$scratch" && exec wine "$exe" --trace window-trace.txt "$profile") &
-pid=$!
-window=$(timeout 10 xdotool search --sync --onlyvisible --class tl380cfg.exe 2>/dev/null | head -n1) || true
-[ -n "$window" ] || fail "tl380cfg.exe mapped no window within 10 s"
-echo "window mapped after $((($(date +%s%N) - started) / 1000000)) ms"
+# shellcheck source=packaging/windows/start-window.sh
+source "$(dirname "$0")/start-window.sh"
+start_window "$scratch" "$scratch/window-output.txt" wine "$exe" --trace window-trace.txt "$profile" ||
+    fail "tl380cfg.exe mapped no window"
+pid=$window_pid
 
 # The controls of the "System Parameter" page, at their places in the window: the page lies at
 # (11, 92) of the window (wine 8 on an X server without a window manager: no frame).
